@@ -1,0 +1,22 @@
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+
+#include "mainwindow.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    MainWindow window;
+
+    if (!QFile::exists(QStringLiteral(":/i18n/ts.qm"))) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
+                        QStringLiteral("Startup error 0x0012"), QMessageBox::Ok);
+        box.exec();
+        return 18;
+    }
+
+    window.setWindowTitle(QStringLiteral("Ormeda"));
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,86 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QDate>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QTranslator>
+
+#include "placement.h"
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+    installEventFilter(this);
+    translator = new QTranslator(this);
+
+    applyConfig(loadConfig());
+
+    connect(&port, &Port::validPortFound, this, &MainWindow::validPortFound);
+    connect(&port, &Port::validPortDisconnected, this, &MainWindow::validPortDisconnected);
+
+    ui->table_block_data->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->table_block_data->horizontalHeader()->hide();
+
+    ui->report_date_edit->setDate(QDate::currentDate());
+
+    setupPlots();
+
+    ui->retranslateUi(this);
+    setLogoButtonText();
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize available = screen ? screen->availableGeometry().size() : QSize();
+    move(window_position(size(), available));
+    resize(1, 1);
+
+    QTimer::singleShot(1, this, [this] { sizeLogoLabel(); });
+}
+
+MainWindow::~MainWindow()
+{
+    saveConfig(collectConfig(loadConfig()));
+    delete ui;
+}
+
+void MainWindow::setLogoButtonText()
+{
+    ui->logo_action->setText(logo.isNull() ? tr("Добавить логотип") : tr("Удалить"));
+}
+
+void MainWindow::sizeLogoLabel()
+{
+    const int side = ui->report_number->width() / 2;
+    ui->logotype->setGeometry(0, 0, side, side);
+    ui->logotype->setMaximumWidth(side);
+    ui->logotype->setMaximumHeight(side);
+    ui->logotype->setAlignment(Qt::AlignCenter);
+    resizeEvent(nullptr);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    if (event)
+        QMainWindow::resizeEvent(event);
+    if (logo.isNull()) {
+        ui->logotype->setPixmap(QPixmap());
+        return;
+    }
+    ui->logotype->setPixmap(QPixmap::fromImage(logo).scaled(ui->logotype->size(), Qt::KeepAspectRatio,
+                                                            Qt::SmoothTransformation));
+}
+
+void MainWindow::validPortFound()
+{
+    ui->button_read_data->setEnabled(true);
+}
+
+void MainWindow::validPortDisconnected()
+{
+    ui->button_read_data->setEnabled(false);
+}

@@ -1,0 +1,102 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QImage>
+#include <QJsonObject>
+#include <QMainWindow>
+#include <QPair>
+#include <QString>
+#include <QVector>
+
+#include "port.h"
+#include "reportdata.h"
+
+class QCPItemStraightLine;
+class QCPRange;
+class QListWidgetItem;
+class QResizeEvent;
+class QTranslator;
+
+QT_BEGIN_NAMESPACE
+namespace Ui { class MainWindow; }
+QT_END_NAMESPACE
+
+// Tests reach the window's private state through this; defined in tests/support.
+struct MainWindowAccess;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Settings file (app/config.cpp)
+    void createDefaultConfig();
+    QJsonObject loadConfig();
+    void saveConfig(const QJsonObject &config);
+
+    // Block list, table and statistics (view/)
+    static QString clean_block_name(const QString &name);
+    static int value_decimals(float v);
+    void highlight_table_by_limits();
+    void update_statistics();
+    void plot_block(QListWidgetItem *item);
+    void update_limit_lines();
+
+    // Reports (report/)
+    ReportData collect_report_data() const;
+    ExportTarget ask_export_target(QWidget *parent, const QString &caption, const QString &extension);
+    static bool is_file_locked(const QString &path);
+    void export_to_pdf(const QString &fileName, bool includeEmpty);
+    void export_to_excel(const QString &fileName, bool includeEmpty);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+public slots:
+    void validPortFound();
+    void validPortDisconnected();
+    void update_graph_limits(const QCPRange &newRange);
+
+    void on_button_read_data_clicked();
+    void on_block_names_list_itemDoubleClicked(QListWidgetItem *item);
+    void on_button_export_to_excel_clicked();
+    void on_logo_action_clicked();
+    void on_set_limits_checkbox_stateChanged(int arg1);
+    void on_actionRU_triggered();
+    void on_actionEN_triggered();
+    void on_button_export_to_PDF_clicked();
+    void on_about_program_triggered();
+    void on_about_company_triggered();
+    void on_action_font_size_increase_triggered();
+    void on_action_font_size_decrease_triggered();
+    void on_graphs_limits_min_editingFinished();
+    void on_graphs_limits_max_editingFinished();
+    void on_limits_min_editingFinished();
+    void on_limits_max_editingFinished();
+
+private:
+    friend struct MainWindowAccess;
+
+    void setupPlots();
+    void applyConfig(const QJsonObject &config);
+    QJsonObject collectConfig(QJsonObject config) const;
+    void setLogoButtonText();
+    void sizeLogoLabel();
+
+    Port port;
+    Ui::MainWindow *ui;
+    QImage logo;
+    QCPItemStraightLine *graphMinLine = nullptr;
+    QCPItemStraightLine *graphMaxLine = nullptr;
+    QCPItemStraightLine *diagramMinLine = nullptr;
+    QCPItemStraightLine *diagramMaxLine = nullptr;
+    QTranslator *translator = nullptr;
+    QVector<QPair<QString, QVector<float>>> blocks;
+};
+
+#endif // MAINWINDOW_H

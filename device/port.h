@@ -1,0 +1,49 @@
+#ifndef PORT_H
+#define PORT_H
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <QVector>
+
+#include "serialportmonitor.h"
+
+// The 4 bytes of a 32-bit value, least significant first.
+QByteArray uintToBytes(quint32 value);
+
+class Port : public QObject
+{
+    Q_OBJECT
+
+public:
+    Port();
+
+    QByteArray sendRequest(quint32 request, int expectedSize, int timeoutMs);
+    bool isResponseValid(const QByteArray &answer);
+
+    int getBlocksAmount();
+    QByteArray getBlockName(int index);
+    int getBlockSize(int index);
+    QVector<float> getBlockData(int index);
+
+signals:
+    void validPortFound();
+    void validPortDisconnected();
+    void recievedValidReponse();
+
+public slots:
+    void checkIfPortIsValidForDataExchange(QSerialPortInfo info);
+    void checkIfValidPortDisconnected(QSerialPort::SerialPortError error);
+    void serialReciever();
+
+private:
+    friend struct PortAccess; // tests
+
+    QByteArray responseBuffer;
+    SerialPortMonitor monitor;
+    int expectedResponseSize;
+    QSerialPort serialPort;
+};
+
+#endif // PORT_H

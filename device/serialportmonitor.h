@@ -1,0 +1,36 @@
+#ifndef SERIALPORTMONITOR_H
+#define SERIALPORTMONITOR_H
+
+#include <QList>
+#include <QObject>
+#include <QSerialPortInfo>
+#include <QTimer>
+
+#include <functional>
+
+class SerialPortMonitor : public QObject
+{
+    Q_OBJECT
+
+public:
+    using PortSource = std::function<QList<QSerialPortInfo>()>;
+
+    SerialPortMonitor();
+
+    // The system's list by default. Pseudo-terminals never appear in it, so tests
+    // put their own list in its place.
+    static void setPortSource(PortSource source);
+
+signals:
+    void portConnected(QSerialPortInfo info);
+    void portDisconnected(QSerialPortInfo info);
+
+public slots:
+    void checkForPortChanges();
+
+private:
+    QTimer timer;
+    QList<QSerialPortInfo> ports;
+};
+
+#endif // SERIALPORTMONITOR_H

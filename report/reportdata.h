@@ -1,0 +1,34 @@
+#ifndef REPORTDATA_H
+#define REPORTDATA_H
+
+#include <QList>
+#include <QString>
+#include <QVector>
+
+struct ReportEntry
+{
+    QString label;   // caption as the form shows it now
+    QString value;   // what the operator typed, untrimmed
+    QString section; // caption of the section heading
+};
+
+struct ReportData
+{
+    QList<ReportEntry> entries;
+    QString valueTitle;
+    QVector<float> values;
+};
+
+struct ExportTarget
+{
+    QString fileName; // empty: nothing to export
+    bool includeEmpty = false;
+};
+
+// An entry goes into a report when empty fields are wanted or it holds text.
+inline bool is_entry_included(const ReportEntry &entry, bool includeEmpty)
+{
+    return includeEmpty || !entry.value.isEmpty();
+}
+
+#endif // REPORTDATA_H

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build, the tests and the headless run need.
+# Idempotent and non-interactive; quick when everything is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config ccache
+  qtbase5-dev libqt5serialport5-dev qttools5-dev-tools libqcustomplot-dev libxlsxwriter-dev
+  fonts-liberation2 xvfb xauth x11-utils imagemagick poppler-utils python3-openpyxl socat
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,22 @@
+#ifndef MAINWINDOWACCESS_H
+#define MAINWINDOWACCESS_H
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+// The window's private members, for tests only.
+struct MainWindowAccess
+{
+    static Ui::MainWindow *ui(MainWindow &w) { return w.ui; }
+    static Port &port(MainWindow &w) { return w.port; }
+    static QImage &logo(MainWindow &w) { return w.logo; }
+    static QVector<QPair<QString, QVector<float>>> &blocks(MainWindow &w) { return w.blocks; }
+    static QTranslator *translator(MainWindow &w) { return w.translator; }
+    static QCPItemStraightLine *graphMinLine(MainWindow &w) { return w.graphMinLine; }
+    static QCPItemStraightLine *graphMaxLine(MainWindow &w) { return w.graphMaxLine; }
+    static QCPItemStraightLine *diagramMinLine(MainWindow &w) { return w.diagramMinLine; }
+    static QCPItemStraightLine *diagramMaxLine(MainWindow &w) { return w.diagramMaxLine; }
+    static void sizeLogoLabel(MainWindow &w) { w.sizeLogoLabel(); }
+};
+
+#endif // MAINWINDOWACCESS_H
