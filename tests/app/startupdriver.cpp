@@ -1,0 +1,83 @@
+// Linked into test builds of the program (beside the real main()): it watches the
+// running program from inside, writes what it sees to standard output, closes the
+// message box if one opens and ends the run once the main window has shown itself,
+// so that a process-level test never hangs.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void say(const QString &line)
+{
+    std::printf("%s\n", line.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+QMainWindow *visibleMainWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto window = qobject_cast<QMainWindow *>(w); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+void describeWindow(QMainWindow *window)
+{
+    say(QString("window\t%1\t%2x%3\t%4x%5")
+            .arg(window->windowTitle())
+            .arg(window->width()).arg(window->height())
+            .arg(window->minimumSizeHint().width()).arg(window->minimumSizeHint().height()));
+    for (QObject *child : window->findChildren<QObject *>()) {
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith("qt_"))
+            say(QString("object\t%1\t%2").arg(child->objectName(), child->metaObject()->className()));
+    }
+    auto logo = window->findChild<QLabel *>("logotype");
+    auto number = window->findChild<QLineEdit *>("report_number");
+    if (logo && number)
+        say(QString("logo\t%1x%2\t%3x%4\t%5").arg(logo->width()).arg(logo->height())
+                .arg(logo->maximumWidth()).arg(logo->maximumHeight()).arg(number->width()));
+}
+
+void watch()
+{
+    auto timer = new QTimer(QCoreApplication::instance());
+    auto windowSeenAt = std::make_shared<int>(-1);
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, windowSeenAt, ticks] {
+        ++*ticks;
+        if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            say(QString("box\t%1\t%2\t%3\t%4\t%5\t%6")
+                    .arg(box->windowTitle(), box->text())
+                    .arg(box->icon() == QMessageBox::Critical ? "critical" : "other")
+                    .arg(box->buttons().size())
+                    .arg(box->parentWidget() ? "parent" : "no parent")
+                    .arg(visibleMainWindow() ? "window shown" : "no window"));
+            box->button(QMessageBox::Ok)->click();
+            return;
+        }
+        QMainWindow *window = visibleMainWindow();
+        if (!window)
+            return;
+        // Give the window's own deferred start-up work time to run first.
+        if (*windowSeenAt < 0)
+            *windowSeenAt = *ticks;
+        if (*ticks - *windowSeenAt < 10)
+            return;
+        describeWindow(window);
+        timer->stop();
+        QCoreApplication::quit();
+    });
+    timer->start(20);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(watch)

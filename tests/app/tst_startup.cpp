@@ -1,0 +1,114 @@
+#include <QtTest>
+
+#include <QMainWindow>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "ui_mainwindow.h"
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QStringList lines;
+    QString appData;
+
+    QStringList linesStartingWith(const QString &tag) const
+    {
+        QStringList found;
+        for (const QString &line : lines)
+            if (line.startsWith(tag + '\t'))
+                found << line;
+        return found;
+    }
+};
+
+// Runs a build of the program with its own empty per-user folders.
+Run runProgram(const char *variable, const QTemporaryDir &home)
+{
+    Run run;
+    const QString program = qEnvironmentVariable(variable);
+    if (program.isEmpty())
+        return run;
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_DATA_HOME", home.path() + "/data");
+    env.insert("XDG_CONFIG_HOME", home.path() + "/config");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(env);
+    process.start(program, QStringList());
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    run.appData = home.path() + "/data/" + QFileInfo(program).fileName();
+    return run;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void missingResourceShowsTheBoxAndExits18()
+    {
+        QTemporaryDir home;
+        const Run run = runProgram("ORMEDA_WITHOUT_RESOURCE", home);
+        QCOMPARE(run.exitCode, 18);
+        QCOMPARE(run.linesStartingWith("box"),
+                 QStringList{"box\tError\tStartup error 0x0012\tcritical\t1\tno parent\tno window"});
+        QVERIFY(run.linesStartingWith("window").isEmpty());
+        // The settings are still written on this path.
+        QVERIFY(QFile::exists(run.appData + "/config.json"));
+    }
+
+    void windowShowsWithTitleAndCompleteForm()
+    {
+        QTemporaryDir home;
+        const Run run = runProgram("ORMEDA_DRIVEN", home);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.linesStartingWith("box").isEmpty());
+
+        const QStringList window = run.linesStartingWith("window");
+        QCOMPARE(window.size(), 1);
+        const QStringList fields = window.first().split('\t');
+        QCOMPARE(fields[1], QString("Ormeda"));
+        // Opened at the layout's minimum size, not at the design size.
+        QCOMPARE(fields[2], fields[3]);
+        QVERIFY(fields[2] != "1064x1196");
+
+        QSet<QString> shown;
+        for (const QString &line : run.linesStartingWith("object"))
+            shown << line.section('\t', 1);
+        QMainWindow reference;
+        Ui::MainWindow form;
+        form.setupUi(&reference);
+        int checked = 0;
+        for (QObject *object : reference.findChildren<QObject *>()) {
+            if (object->objectName().isEmpty() || object->objectName().startsWith("qt_"))
+                continue;
+            const QString expected = object->objectName() + '\t' + object->metaObject()->className();
+            QVERIFY2(shown.contains(expected), qPrintable(expected));
+            ++checked;
+        }
+        QVERIFY(checked > 80);
+
+        // The deferred sizing bounded the logo label by a square of half the report number's width.
+        const QStringList logo = run.linesStartingWith("logo");
+        QCOMPARE(logo.size(), 1);
+        const QStringList parts = logo.first().split('\t');
+        const int half = parts[3].toInt() / 2;
+        QVERIFY(half > 0);
+        QCOMPARE(parts[2], QString("%1x%1").arg(half));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
