@@ -2,6 +2,7 @@
 #define PORT_H
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -44,6 +45,13 @@ private:
     SerialPortMonitor monitor;
     int expectedResponseSize;
     QSerialPort serialPort;
+
+    // A probe must not start while a request waits: it would share serialPort
+    // and responseBuffer with it. Such a probe is held here and run once the
+    // wait has ended.
+    bool requestWaiting = false;
+    QList<QSerialPortInfo> deferredProbes;
+    void runDeferredProbes();
 };
 
 #endif // PORT_H

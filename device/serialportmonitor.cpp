@@ -1,15 +1,56 @@
 #include "serialportmonitor.h"
 
+#include <QDebug>
+
+namespace {
+
+SerialPortMonitor::PortSource &portSource()
+{
+    static SerialPortMonitor::PortSource source;
+    return source;
+}
+
+bool containsName(const QList<QSerialPortInfo> &list, const QString &name)
+{
+    for (const QSerialPortInfo &info : list) {
+        if (info.portName() == name)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 SerialPortMonitor::SerialPortMonitor()
 {
     connect(&timer, &QTimer::timeout, this, &SerialPortMonitor::checkForPortChanges);
     timer.start(500);
 }
 
-void SerialPortMonitor::setPortSource(PortSource)
+void SerialPortMonitor::setPortSource(PortSource source)
 {
+    portSource() = std::move(source);
 }
 
 void SerialPortMonitor::checkForPortChanges()
 {
+    const PortSource &source = portSource();
+    const QList<QSerialPortInfo> current = source ? source() : QSerialPortInfo::availablePorts();
+
+    // A receiver of portConnected may wait in a nested event loop for seconds;
+    // this timer's next time-out is not delivered meanwhile, so no second poll
+    // starts before this one has stored its list.
+    for (const QSerialPortInfo &entry : current) {
+        if (!containsName(ports, entry.portName())) {
+            qDebug() << "New serial port added:" << entry.portName();
+            emit portConnected(entry);
+        }
+    }
+    for (const QSerialPortInfo &entry : qAsConst(ports)) {
+        if (!containsName(current, entry.portName())) {
+            qDebug() << "Serial port removed:" << entry.portName();
+            emit portDisconnected(entry);
+        }
+    }
+    ports = current;
 }

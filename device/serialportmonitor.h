@@ -29,6 +29,8 @@ public slots:
     void checkForPortChanges();
 
 private:
+    friend struct PortAccess; // tests
+
     QTimer timer;
     QList<QSerialPortInfo> ports;
 };
