@@ -1,7 +1,122 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *) {}
-int MainWindow::value_decimals(float) { return 0; }
-void MainWindow::highlight_table_by_limits() {}
-void MainWindow::update_statistics() {}
+#include <QBrush>
+#include <QFont>
+#include <QListWidgetItem>
+#include <QTableWidgetItem>
+
+#include <cmath>
+
+#include "valuetext.h"
+
+int MainWindow::value_decimals(float v)
+{
+    const float magnitude = std::fabs(v);
+    if (magnitude < 10.0f)
+        return 2;
+    if (magnitude < 100.0f)
+        return 1;
+    return 0; // also NaN and infinities
+}
+
+void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
+{
+    const int row = ui->block_names_list->row(item);
+    if (row < 0 || row >= blocks.size())
+        return; // a read is refilling blocks
+    const QVector<float> values = blocks.at(row).second;
+
+    QTableWidget *table = ui->table_block_data;
+    table->clear();
+    table->setColumnCount(1);
+    table->setRowCount(values.size());
+    table->setHorizontalHeaderLabels(QStringList(QString()));
+    for (int i = 0; i < table->rowCount(); ++i) {
+        auto *cell = new QTableWidgetItem(value_display_text(values.at(i)));
+        cell->setTextAlignment(Qt::AlignCenter);
+        table->setItem(i, 0, cell);
+    }
+
+    highlight_table_by_limits();
+    plot_block(item);
+    update_statistics();
+
+    const bool hasValues = !values.isEmpty();
+    ui->button_export_to_PDF->setEnabled(hasValues);
+    ui->button_export_to_excel->setEnabled(hasValues);
+}
+
+void MainWindow::highlight_table_by_limits()
+{
+    const double lo = ui->limits_min->value();
+    const double hi = ui->limits_max->value();
+    const bool ticked = ui->set_limits_checkbox->isChecked();
+    QTableWidget *table = ui->table_block_data;
+
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QTableWidgetItem *cell = table->item(row, 0);
+        if (!cell)
+            continue;
+        if (!ticked) {
+            cell->setForeground(QBrush());
+            continue;
+        }
+        // The shown (cut) text decides, not the stored float.
+        bool ok = false;
+        const double x = cell->text().toDouble(&ok);
+        if (ok && (x < lo || x > hi))
+            cell->setForeground(QBrush(Qt::red, Qt::SolidPattern));
+        else
+            cell->setForeground(QBrush());
+        // Pins the font of this moment to the cell: later font size changes pass it by.
+        cell->setFont(cell->font());
+    }
+}
+
+void MainWindow::update_statistics()
+{
+    const int row = ui->block_names_list->currentRow();
+    if (row < 0 || row >= blocks.size())
+        return;
+    const QVector<float> values = blocks.at(row).second;
+    const int n = values.size();
+
+    // Nothing to take a minimum or maximum of: zeros rather than reading past the end.
+    if (n == 0) {
+        ui->min_box->setValue(0.0);
+        ui->max_box->setValue(0.0);
+        ui->mean_box->setValue(0.0);
+        ui->stdev_box->setValue(0.0);
+        return;
+    }
+
+    float minimum = values.first();
+    float maximum = values.first();
+    double sum = 0.0;
+    for (int i = 0; i < n; ++i) {
+        const float v = values.at(i);
+        if (v < minimum)
+            minimum = v;
+        if (v > maximum)
+            maximum = v;
+        sum += double(v);
+    }
+    const double mean = sum / n;
+
+    // One value has no spread; 0/0 would show as the box's maximum.
+    double stdev = 0.0;
+    if (n > 1) {
+        double squares = 0.0;
+        for (const float v : values) {
+            const double d = double(v) - mean;
+            squares += d * d;
+        }
+        stdev = std::sqrt(squares / (n - 1));
+    }
+
+    ui->min_box->setValue(double(minimum));
+    ui->max_box->setValue(double(maximum));
+    ui->mean_box->setValue(mean);
+    ui->stdev_box->setValue(stdev);
+}

@@ -1,0 +1,192 @@
+#include <QtTest>
+
+#include <QFont>
+#include <QStandardPaths>
+#include <QTableWidget>
+
+#include <limits>
+#include <memory>
+
+#include "viewtestwindow.h"
+
+namespace {
+
+bool is_red(const QTableWidgetItem *cell)
+{
+    return cell->foreground() == QBrush(Qt::red, Qt::SolidPattern);
+}
+
+} // namespace
+
+class TestBlockTable : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> w;
+    Ui::MainWindow *ui = nullptr;
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        w = std::make_unique<MainWindow>();
+        ui = MainWindowAccess::ui(*w);
+        set_limits(*w, 0.0, 5.0, false);
+    }
+
+    void cleanup() { w.reset(); }
+
+    void table_holds_cut_texts_centred()
+    {
+        show_values(*w, {0.29f, 9.999f, 99.99f, 123.9f, std::numeric_limits<float>::quiet_NaN()});
+
+        QTableWidget *table = ui->table_block_data;
+        QCOMPARE(table->columnCount(), 1);
+        QCOMPARE(table->rowCount(), 5);
+        const QStringList expected{"0.28", "9.99", "99.9", "123", "nan"};
+        for (int row = 0; row < 5; ++row) {
+            QCOMPARE(table->item(row, 0)->text(), expected.at(row));
+            QCOMPARE(table->item(row, 0)->textAlignment(), int(Qt::AlignCenter));
+        }
+        QCOMPARE(table->horizontalHeaderItem(0)->text(), QString());
+    }
+
+    void statistics_data()
+    {
+        QTest::addColumn<QVector<float>>("values");
+        QTest::addColumn<double>("minimum");
+        QTest::addColumn<double>("maximum");
+        QTest::addColumn<double>("mean");
+        QTest::addColumn<double>("stdev");
+        QTest::addColumn<bool>("exportable");
+
+        QTest::newRow("1 2 3 4") << QVector<float>{1, 2, 3, 4} << 1.0 << 4.0 << 2.5 << 1.3 << true;
+        QTest::newRow("unordered, negative") << QVector<float>{3, -2, 7, 0} << -2.0 << 7.0 << 2.0 << 3.9 << true;
+        // One value has no spread: 0.0, not 0/0 shown as the box's maximum.
+        QTest::newRow("one value") << QVector<float>{12.36f} << 12.4 << 12.4 << 12.4 << 0.0 << true;
+        // Nothing to take a minimum of: zeros everywhere, no export.
+        QTest::newRow("no values") << QVector<float>{} << 0.0 << 0.0 << 0.0 << 0.0 << false;
+        QTest::newRow("NaN never replaces min or max")
+            << QVector<float>{2, std::numeric_limits<float>::quiet_NaN(), 1} << 1.0 << 2.0
+            << 999999.0 << 999999.0 << true;
+    }
+
+    void statistics()
+    {
+        QFETCH(QVector<float>, values);
+        QFETCH(double, minimum);
+        QFETCH(double, maximum);
+        QFETCH(double, mean);
+        QFETCH(double, stdev);
+        QFETCH(bool, exportable);
+
+        // Boxes start from something else, so a box left alone would show.
+        show_values(*w, {100, 300});
+        show_values(*w, values);
+
+        QCOMPARE(ui->min_box->value(), minimum);
+        QCOMPARE(ui->max_box->value(), maximum);
+        QCOMPARE(ui->mean_box->value(), mean);
+        QCOMPARE(ui->stdev_box->value(), stdev);
+        QCOMPARE(ui->table_block_data->rowCount(), values.size());
+        QCOMPARE(ui->button_export_to_PDF->isEnabled(), exportable);
+        QCOMPARE(ui->button_export_to_excel->isEnabled(), exportable);
+    }
+
+    void cell_colours_data()
+    {
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<QVector<float>>("values");
+        QTest::addColumn<QVector<bool>>("red");
+
+        // 5.009 shows as 5.00: the shown text decides, so it is inside 0 … 5.
+        QTest::newRow("cut text inside") << true << QVector<float>{5.009f} << QVector<bool>{false};
+        QTest::newRow("limits are inside") << true << QVector<float>{0, 5} << QVector<bool>{false, false};
+        QTest::newRow("below and above") << true << QVector<float>{-0.02f, 2, 5.01f}
+                                         << QVector<bool>{true, false, true};
+        // -0.01 is held as -0.0099999… and shown as 0.00, which is not below 0.
+        QTest::newRow("cut to zero") << true << QVector<float>{-0.01f} << QVector<bool>{false};
+        QTest::newRow("nan never red") << true << QVector<float>{std::numeric_limits<float>::quiet_NaN()}
+                                       << QVector<bool>{false};
+        QTest::newRow("off: nothing red") << false << QVector<float>{-100, 100} << QVector<bool>{false, false};
+    }
+
+    void cell_colours()
+    {
+        QFETCH(bool, ticked);
+        QFETCH(QVector<float>, values);
+        QFETCH(QVector<bool>, red);
+
+        set_limits(*w, 0.0, 5.0, ticked);
+        show_values(*w, values);
+        for (int row = 0; row < values.size(); ++row)
+            QCOMPARE(is_red(ui->table_block_data->item(row, 0)), red.at(row));
+    }
+
+    void colours_follow_the_checkbox_not_the_limit_boxes()
+    {
+        set_limits(*w, 0.0, 5.0, true);
+        show_values(*w, {1, 4});
+        QVERIFY(!is_red(ui->table_block_data->item(1, 0)));
+
+        ui->limits_max->setValue(3.0);
+        w->on_limits_max_editingFinished();
+        QVERIFY(!is_red(ui->table_block_data->item(1, 0)));
+
+        ui->set_limits_checkbox->setChecked(false);
+        QVERIFY(!is_red(ui->table_block_data->item(1, 0)));
+        ui->set_limits_checkbox->setChecked(true);
+        QVERIFY(is_red(ui->table_block_data->item(1, 0)));
+        QVERIFY(!is_red(ui->table_block_data->item(0, 0)));
+    }
+
+    void ticked_pass_pins_the_font()
+    {
+        show_values(*w, {1, 2});
+        QTableWidgetItem *cell = ui->table_block_data->item(0, 0);
+        QVERIFY(!cell->data(Qt::FontRole).isValid());
+
+        const QFont before = QApplication::font();
+        ui->set_limits_checkbox->setChecked(true);
+        QVERIFY(cell->data(Qt::FontRole).isValid());
+        QCOMPARE(cell->font(), before);
+
+        // Unticking leaves the pinned font; a refill drops it.
+        ui->set_limits_checkbox->setChecked(false);
+        QVERIFY(cell->data(Qt::FontRole).isValid());
+        show_block(*w, 0);
+        QVERIFY(!ui->table_block_data->item(0, 0)->data(Qt::FontRole).isValid());
+    }
+
+    void row_without_block_is_ignored()
+    {
+        set_blocks(*w, {Block("a", {1, 2}), Block("b", {3})});
+        show_block(*w, 0);
+        ui->button_export_to_PDF->setEnabled(false);
+
+        // A read under way has emptied blocks while the list still has its rows.
+        MainWindowAccess::blocks(*w).clear();
+        show_block(*w, 1);
+        QCOMPARE(ui->table_block_data->rowCount(), 2);
+        QCOMPARE(ui->min_box->value(), 1.0);
+        QVERIFY(!ui->button_export_to_PDF->isEnabled());
+        w->update_statistics();
+        w->plot_block(ui->block_names_list->item(1));
+        w->plot_block(nullptr);
+        QCOMPARE(ui->graph->graph(0)->dataCount(), 2);
+    }
+
+    void second_block_replaces_the_first()
+    {
+        set_blocks(*w, {Block("a", {1, 2, 3}), Block("b", {7})});
+        show_block(*w, 0);
+        show_block(*w, 1);
+        QCOMPARE(ui->table_block_data->rowCount(), 1);
+        QCOMPARE(ui->table_block_data->item(0, 0)->text(), QString("7.00"));
+        QCOMPARE(ui->mean_box->value(), 7.0);
+    }
+};
+
+QTEST_MAIN(TestBlockTable)
+#include "tst_blocktable.moc"

@@ -1,0 +1,387 @@
+#include <QtTest>
+
+#include <QStandardPaths>
+
+#include <memory>
+
+#include "qcustomplot.h"
+#include "viewtestwindow.h"
+
+namespace {
+
+QVector<double> keys_of(const QCPGraph *graph)
+{
+    QVector<double> keys;
+    for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it)
+        keys.append(it->key);
+    return keys;
+}
+
+QVector<double> keys_of(const QCPBars *bars)
+{
+    QVector<double> keys;
+    for (auto it = bars->data()->constBegin(); it != bars->data()->constEnd(); ++it)
+        keys.append(it->key);
+    return keys;
+}
+
+QCPBars *bars_at(QCustomPlot *plot, int index)
+{
+    return qobject_cast<QCPBars *>(plot->plottable(index));
+}
+
+bool same_range(const QCPRange &a, const QCPRange &b)
+{
+    return qFuzzyCompare(a.lower + 1e6, b.lower + 1e6) && qFuzzyCompare(a.upper + 1e6, b.upper + 1e6);
+}
+
+} // namespace
+
+class TestPlots : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> w;
+    Ui::MainWindow *ui = nullptr;
+
+    QPointF centre_of(QCustomPlot *plot) const { return plot->axisRect()->rect().center(); }
+
+    void wheel(QCustomPlot *plot, int steps)
+    {
+        const QPointF pos = centre_of(plot);
+        QWheelEvent event(pos, plot->mapToGlobal(pos.toPoint()), QPoint(), QPoint(0, 120 * steps), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(plot, &event);
+    }
+
+    void drag(QCustomPlot *plot, QPoint by)
+    {
+        const QPoint from = centre_of(plot).toPoint();
+        const QPoint to = from + by;
+        QMouseEvent press(QEvent::MouseButtonPress, from, plot->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(plot, &press);
+        QMouseEvent move(QEvent::MouseMove, to, plot->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(plot, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, to, plot->mapToGlobal(to), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(plot, &release);
+    }
+
+    void key(QEvent::Type type, int code)
+    {
+        QKeyEvent event(type, code, Qt::NoModifier);
+        QApplication::sendEvent(w.get(), &event);
+    }
+
+    void expect_value_range(double lower, double upper)
+    {
+        QCOMPARE(ui->graph->yAxis->range().lower, lower);
+        QCOMPARE(ui->graph->yAxis->range().upper, upper);
+        QCOMPARE(ui->diagram->yAxis->range().lower, lower);
+        QCOMPARE(ui->diagram->yAxis->range().upper, upper);
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        w = std::make_unique<MainWindow>();
+        ui = MainWindowAccess::ui(*w);
+        set_limits(*w, 0.0, 5.0, false);
+    }
+
+    void cleanup() { w.reset(); }
+
+    void set_up_at_construction()
+    {
+        for (QCustomPlot *plot : {ui->graph, ui->diagram}) {
+            QVERIFY(plot->interactions().testFlag(QCP::iRangeZoom));
+            QVERIFY(plot->interactions().testFlag(QCP::iRangeDrag));
+            QCOMPARE(plot->axisRect()->rangeZoom(), Qt::Orientations(Qt::Horizontal));
+            QCOMPARE(plot->axisRect()->rangeDrag(), Qt::Horizontal | Qt::Vertical);
+            QCOMPARE(plot->plottableCount(), 0);
+            QCOMPARE(plot->itemCount(), 2);
+        }
+        QCOMPARE(MainWindowAccess::graphMinLine(*w)->parentPlot(), ui->graph);
+        QCOMPARE(MainWindowAccess::diagramMaxLine(*w)->parentPlot(), ui->diagram);
+        QVERIFY(!MainWindowAccess::graphMinLine(*w)->visible());
+        QVERIFY(!MainWindowAccess::diagramMaxLine(*w)->visible());
+    }
+
+    void ranges_data()
+    {
+        QTest::addColumn<QVector<float>>("values");
+        QTest::addColumn<double>("keyUpper");
+        QTest::addColumn<double>("lower");
+        QTest::addColumn<double>("upper");
+
+        QTest::newRow("1 to 5") << QVector<float>{1, 2, 3, 4, 5} << 6.0 << -1.0 << 7.0;
+        QTest::newRow("unordered") << QVector<float>{4, -2, 0} << 4.0 << -5.0 << 7.0;
+        QTest::newRow("one value 10") << QVector<float>{10} << 2.0 << 9.0 << 11.0;
+        QTest::newRow("one value -10") << QVector<float>{-10} << 2.0 << -11.0 << -9.0;
+        QTest::newRow("no values") << QVector<float>{} << 1.0 << 0.0 << 5.0;
+        // Equal bounds are refused: the range from the block before stays.
+        QTest::newRow("all equal") << QVector<float>{3, 3, 3} << 4.0 << -100.0 << 300.0;
+        QTest::newRow("single zero") << QVector<float>{0} << 2.0 << -100.0 << 300.0;
+    }
+
+    void ranges()
+    {
+        QFETCH(QVector<float>, values);
+        QFETCH(double, keyUpper);
+        QFETCH(double, lower);
+        QFETCH(double, upper);
+
+        show_values(*w, {0, 200});
+        show_values(*w, values);
+
+        for (QCustomPlot *plot : {ui->graph, ui->diagram}) {
+            QCOMPARE(plot->xAxis->range().lower, 0.0);
+            QCOMPARE(plot->xAxis->range().upper, keyUpper);
+        }
+        expect_value_range(lower, upper);
+        QCOMPARE(ui->graphs_limits_min->value(), lower);
+        QCOMPARE(ui->graphs_limits_max->value(), upper);
+        QCOMPARE(ui->graph->graph(0)->dataCount(), values.size());
+        QCOMPARE(bars_at(ui->diagram, 0)->dataCount(), values.size());
+    }
+
+    void plottables_without_limits()
+    {
+        show_values(*w, {1, 9, 3});
+
+        QCOMPARE(ui->graph->graphCount(), 1);
+        QCPGraph *main = ui->graph->graph(0);
+        QCOMPARE(keys_of(main), (QVector<double>{1, 2, 3}));
+        QCOMPARE(main->data()->at(1)->value, 9.0);
+        QCOMPARE(main->pen(), QPen(Qt::blue, 2.0));
+        QCOMPARE(main->lineStyle(), QCPGraph::lsLine);
+        QCOMPARE(main->scatterStyle().shape(), QCPScatterStyle::ssCircle);
+        QCOMPARE(main->scatterStyle().pen().color(), QColor(Qt::blue));
+        QCOMPARE(main->scatterStyle().brush(), QBrush(Qt::white));
+        QCOMPARE(main->scatterStyle().size(), 7.0);
+
+        QCOMPARE(ui->diagram->plottableCount(), 1);
+        QCPBars *bars = bars_at(ui->diagram, 0);
+        QVERIFY(bars);
+        QCOMPARE(keys_of(bars), (QVector<double>{1, 2, 3}));
+        QCOMPARE(bars->baseValue(), 0.0);
+        QCOMPARE(bars->keyAxis(), ui->diagram->xAxis);
+        QCOMPARE(bars->valueAxis(), ui->diagram->yAxis);
+        QCOMPARE(bars->pen(), QPen(QBrush(QColor(0, 0, 0, 150)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        QCOMPARE(bars->brush(), QBrush(QColor(0, 0, 255, 100), Qt::SolidPattern));
+
+        QVERIFY(!MainWindowAccess::graphMaxLine(*w)->visible());
+    }
+
+    void plottables_with_limits()
+    {
+        set_limits(*w, 2.0, 4.0, true);
+        show_values(*w, {1, 3, 5});
+
+        QCOMPARE(ui->graph->graphCount(), 2);
+        QCPGraph *out = ui->graph->graph(1);
+        QCOMPARE(keys_of(out), (QVector<double>{1, 3}));
+        QCOMPARE(out->pen(), QPen(Qt::red, 1.5));
+        QCOMPARE(out->lineStyle(), QCPGraph::lsNone);
+        QCOMPARE(out->scatterStyle().shape(), QCPScatterStyle::ssCircle);
+        QCOMPARE(out->scatterStyle().size(), 7.0);
+        QCOMPARE(out->scatterStyle().pen(), QPen(QColor(255, 0, 0, 150), 1.5));
+        QCOMPARE(out->scatterStyle().brush(), QBrush(QColor(255, 0, 0, 150), Qt::SolidPattern));
+
+        QCOMPARE(ui->diagram->plottableCount(), 2);
+        QCPBars *inside = bars_at(ui->diagram, 0);
+        QCPBars *outside = bars_at(ui->diagram, 1);
+        QCOMPARE(keys_of(inside), QVector<double>{2});
+        QCOMPARE(keys_of(outside), (QVector<double>{1, 3}));
+        QCOMPARE(inside->brush(), QBrush(QColor(0, 0, 255, 100), Qt::SolidPattern));
+        QCOMPARE(outside->brush(), QBrush(QColor(255, 0, 0, 100), Qt::SolidPattern));
+        QCOMPARE(outside->pen(), inside->pen());
+        QCOMPARE(outside->baseValue(), 0.0);
+
+        const struct { QCPItemStraightLine *line; QCustomPlot *plot; double at; } lines[] = {
+            {MainWindowAccess::graphMinLine(*w), ui->graph, 2.0},
+            {MainWindowAccess::graphMaxLine(*w), ui->graph, 4.0},
+            {MainWindowAccess::diagramMinLine(*w), ui->diagram, 2.0},
+            {MainWindowAccess::diagramMaxLine(*w), ui->diagram, 4.0},
+        };
+        for (const auto &l : lines) {
+            QVERIFY(l.line->visible());
+            QCOMPARE(l.line->parentPlot(), l.plot);
+            QCOMPARE(l.line->pen(), QPen(Qt::red, 2.0));
+            QCOMPARE(l.line->point1->coords(), QPointF(1, l.at));
+            QCOMPARE(l.line->point2->coords(), QPointF(2, l.at));
+        }
+
+        // Unticking redraws without the red marks and hides the lines.
+        ui->set_limits_checkbox->setChecked(false);
+        QCOMPARE(ui->graph->graphCount(), 1);
+        QCOMPARE(ui->diagram->plottableCount(), 1);
+        QVERIFY(!MainWindowAccess::graphMinLine(*w)->visible());
+    }
+
+    void limits_edge_cases_data()
+    {
+        QTest::addColumn<QVector<float>>("values");
+        QTest::addColumn<int>("graphs");
+        QTest::addColumn<QVector<double>>("outKeys");
+
+        QTest::newRow("all inside") << QVector<float>{1, 2, 3} << 1 << QVector<double>{};
+        QTest::newRow("on the limits") << QVector<float>{0, 5} << 1 << QVector<double>{};
+        // The plots see the stored float, the table the cut text.
+        QTest::newRow("5.009 is out") << QVector<float>{1, 5.009f} << 2 << QVector<double>{2};
+    }
+
+    void limits_edge_cases()
+    {
+        QFETCH(QVector<float>, values);
+        QFETCH(int, graphs);
+        QFETCH(QVector<double>, outKeys);
+
+        set_limits(*w, 0.0, 5.0, true);
+        show_values(*w, values);
+        QCOMPARE(ui->graph->graphCount(), graphs);
+        QCOMPARE(ui->diagram->plottableCount(), 2);
+        QCOMPARE(keys_of(bars_at(ui->diagram, 1)), outKeys);
+        if (graphs == 2)
+            QCOMPARE(keys_of(ui->graph->graph(1)), outKeys);
+    }
+
+    void limit_boxes_redraw_at_once()
+    {
+        set_limits(*w, 0.0, 5.0, true);
+        show_values(*w, {1, 4});
+        QCOMPARE(ui->graph->graphCount(), 1);
+
+        ui->limits_max->setValue(3.0);
+        w->on_limits_max_editingFinished();
+        QCOMPARE(ui->graph->graphCount(), 2);
+        QCOMPARE(MainWindowAccess::diagramMaxLine(*w)->point1->coords().y(), 3.0);
+
+        ui->limits_min->setValue(2.0);
+        w->on_limits_min_editingFinished();
+        QCOMPARE(keys_of(ui->graph->graph(1)), (QVector<double>{1, 2}));
+        QCOMPARE(MainWindowAccess::graphMinLine(*w)->point1->coords().y(), 2.0);
+    }
+
+    void ticking_without_a_block_only_moves_the_lines()
+    {
+        set_limits(*w, 1.0, 2.0, true);
+        QVERIFY(MainWindowAccess::graphMinLine(*w)->visible());
+        QCOMPARE(MainWindowAccess::graphMaxLine(*w)->point2->coords(), QPointF(2, 2));
+        QCOMPARE(ui->graph->plottableCount(), 0);
+    }
+
+    void range_box_edits_data()
+    {
+        QTest::addColumn<bool>("editMin");
+        QTest::addColumn<double>("startLower");
+        QTest::addColumn<double>("startUpper");
+        QTest::addColumn<double>("typed");
+        QTest::addColumn<double>("lower");
+        QTest::addColumn<double>("upper");
+        QTest::addColumn<double>("boxMin");
+        QTest::addColumn<double>("boxMax");
+
+        QTest::newRow("min above max") << true << 0.0 << 5.0 << 10.0 << 10.0 << 11.0 << 10.0 << 11.0;
+        QTest::newRow("min below max") << true << 0.0 << 5.0 << -2.0 << -2.0 << 5.0 << -2.0 << 5.0;
+        QTest::newRow("max below min") << false << 5.0 << 8.0 << 3.0 << 2.0 << 3.0 << 2.0 << 3.0;
+        QTest::newRow("max above min") << false << 5.0 << 8.0 << 20.0 << 5.0 << 20.0 << 5.0 << 20.0;
+        // An empty range is refused; the boxes keep what was typed.
+        QTest::newRow("min equal to upper") << true << 0.0 << 5.0 << 5.0 << 0.0 << 5.0 << 5.0 << 5.0;
+    }
+
+    void range_box_edits()
+    {
+        QFETCH(bool, editMin);
+        QFETCH(double, startLower);
+        QFETCH(double, startUpper);
+        QFETCH(double, typed);
+        QFETCH(double, lower);
+        QFETCH(double, upper);
+        QFETCH(double, boxMin);
+        QFETCH(double, boxMax);
+
+        ui->graph->yAxis->setRange(startLower, startUpper);
+        QCOMPARE(ui->graphs_limits_min->value(), startLower);
+        QCOMPARE(ui->graphs_limits_max->value(), startUpper);
+
+        if (editMin) {
+            ui->graphs_limits_min->setValue(typed);
+            w->on_graphs_limits_min_editingFinished();
+        } else {
+            ui->graphs_limits_max->setValue(typed);
+            w->on_graphs_limits_max_editingFinished();
+        }
+        expect_value_range(lower, upper);
+        QCOMPARE(ui->graphs_limits_min->value(), boxMin);
+        QCOMPARE(ui->graphs_limits_max->value(), boxMax);
+    }
+
+    void range_box_typed_by_keyboard()
+    {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        show_values(*w, {1, 2, 3, 4, 5});
+        QDoubleSpinBox *box = ui->graphs_limits_min;
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, "10");
+        QTest::keyClick(box, Qt::Key_Return);
+        expect_value_range(10, 11);
+        QCOMPARE(ui->graphs_limits_max->value(), 11.0);
+    }
+
+    void zoom_and_drag_are_mirrored()
+    {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        show_values(*w, {1, 2, 3, 4, 5});
+        const QCPRange keys = ui->graph->xAxis->range();
+        const QCPRange values = ui->graph->yAxis->range();
+
+        wheel(ui->diagram, 1);
+        QVERIFY(ui->graph->xAxis->range().size() < keys.size());
+        QVERIFY(same_range(ui->graph->xAxis->range(), ui->diagram->xAxis->range()));
+        QVERIFY(same_range(ui->graph->yAxis->range(), values));
+
+        const QCPRange zoomedKeys = ui->graph->xAxis->range();
+        drag(ui->graph, QPoint(-40, 30));
+        QVERIFY(ui->diagram->xAxis->range().lower > zoomedKeys.lower);
+        QVERIFY(ui->diagram->yAxis->range().lower > values.lower);
+        QVERIFY(same_range(ui->graph->xAxis->range(), ui->diagram->xAxis->range()));
+        QVERIFY(same_range(ui->graph->yAxis->range(), ui->diagram->yAxis->range()));
+        QCOMPARE(ui->graphs_limits_min->value(), QString::number(ui->graph->yAxis->range().lower, 'f', 1).toDouble());
+        QCOMPARE(ui->graphs_limits_max->value(), QString::number(ui->graph->yAxis->range().upper, 'f', 1).toDouble());
+    }
+
+    void shift_zooms_the_value_axis()
+    {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        show_values(*w, {1, 2, 3, 4, 5});
+        const QCPRange keys = ui->graph->xAxis->range();
+        const QCPRange values = ui->graph->yAxis->range();
+
+        key(QEvent::KeyPress, Qt::Key_Shift);
+        QCOMPARE(ui->graph->axisRect()->rangeZoom(), Qt::Orientations(Qt::Vertical));
+        QCOMPARE(ui->diagram->axisRect()->rangeZoom(), Qt::Orientations(Qt::Vertical));
+        wheel(ui->graph, -1);
+        QVERIFY(same_range(ui->graph->xAxis->range(), keys));
+        QVERIFY(ui->diagram->yAxis->range().size() > values.size());
+        QVERIFY(same_range(ui->graph->yAxis->range(), ui->diagram->yAxis->range()));
+        QVERIFY(ui->graphs_limits_max->value() > values.upper);
+
+        // Another key leaves the orientation alone; releasing Shift restores it.
+        key(QEvent::KeyRelease, Qt::Key_Control);
+        QCOMPARE(ui->graph->axisRect()->rangeZoom(), Qt::Orientations(Qt::Vertical));
+        key(QEvent::KeyRelease, Qt::Key_Shift);
+        QCOMPARE(ui->graph->axisRect()->rangeZoom(), Qt::Orientations(Qt::Horizontal));
+        QCOMPARE(ui->diagram->axisRect()->rangeZoom(), Qt::Orientations(Qt::Horizontal));
+    }
+};
+
+QTEST_MAIN(TestPlots)
+#include "tst_plots.moc"

@@ -1,0 +1,45 @@
+#ifndef VIEWTESTWINDOW_H
+#define VIEWTESTWINDOW_H
+
+#include <QListWidget>
+#include <QPair>
+#include <QString>
+#include <QVector>
+
+#include "mainwindowaccess.h"
+
+using Block = QPair<QString, QVector<float>>;
+
+// Puts blocks into the window as a read would leave them, without an instrument.
+inline void set_blocks(MainWindow &w, const QVector<Block> &blocks)
+{
+    MainWindowAccess::blocks(w) = blocks;
+    QListWidget *list = MainWindowAccess::ui(w)->block_names_list;
+    list->clear();
+    for (const Block &block : blocks)
+        list->addItem(block.first);
+}
+
+// What a double click on a row does: the press makes the row current, then the signal fires.
+inline void show_block(MainWindow &w, int row)
+{
+    QListWidget *list = MainWindowAccess::ui(w)->block_names_list;
+    list->setCurrentRow(row);
+    w.on_block_names_list_itemDoubleClicked(list->item(row));
+}
+
+inline void show_values(MainWindow &w, const QVector<float> &values)
+{
+    set_blocks(w, {Block(QStringLiteral("block"), values)});
+    show_block(w, 0);
+}
+
+inline void set_limits(MainWindow &w, double lo, double hi, bool ticked)
+{
+    Ui::MainWindow *ui = MainWindowAccess::ui(w);
+    ui->limits_min->setValue(lo);
+    ui->limits_max->setValue(hi);
+    ui->set_limits_checkbox->setChecked(ticked);
+}
+
+#endif // VIEWTESTWINDOW_H
