@@ -1,7 +1,111 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-void MainWindow::on_logo_action_clicked() {}
-ReportData MainWindow::collect_report_data() const { return {}; }
-ExportTarget MainWindow::ask_export_target(QWidget *, const QString &, const QString &) { return {}; }
-bool MainWindow::is_file_locked(const QString &) { return false; }
+#include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "reportfilename.h"
+#include "savefailurebox.h"
+
+void MainWindow::on_logo_action_clicked()
+{
+    if (logo.isNull()) {
+        const QString path =
+            QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Images (*.png *.jpg *.jpeg *.bmp)"));
+        if (path.isEmpty())
+            return;
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        const QImage image = reader.read();
+        if (image.isNull()) {
+            QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("Failed to load the image."),
+                                 QMessageBox::Ok);
+            return;
+        }
+        logo = image;
+    } else {
+        logo = QImage();
+    }
+    resizeEvent(nullptr);
+    setLogoButtonText();
+}
+
+ReportData MainWindow::collect_report_data() const
+{
+    ReportData data;
+    const QString company = ui->company_data_label->text();
+    const QString report = ui->report_data_label->text();
+    const QString device = ui->device_data_label->text();
+    data.entries = {
+        {ui->company_name_label->text(), ui->company_name->text(), company},
+        {ui->company_city_label->text(), ui->company_city->text(), company},
+        {ui->company_address_label->text(), ui->company_address->text(), company},
+        {ui->company_phone_label->text(), ui->company_phone->text(), company},
+        {ui->company_website_label->text(), ui->company_website->text(), company},
+        {ui->report_number_label->text(), ui->report_number->text(), report},
+        {ui->report_date_edit_label->text(), ui->report_date_edit->date().toString(QStringLiteral("dd.MM.yyyy")),
+         report},
+        {ui->report_operator_label->text(), ui->report_operator->text(), report},
+        {ui->report_detail_name_label->text(), ui->report_detail_name->text(), report},
+        {ui->report_material_label->text(), ui->report_material->text(), report},
+        {ui->report_batch_number_label->text(), ui->report_batch_number->text(), report},
+        {ui->device_name_label->text(), ui->device_name->text(), device},
+        {ui->device_type_label->text(), ui->device_type->text(), device},
+        {ui->device_number_label->text(), ui->device_number->text(), device},
+        {ui->device_document_number_label->text(), ui->device_document_number->text(), device},
+    };
+
+    // The export buttons need a shown block, but a read may have replaced the
+    // list since; a row without a block gives an empty record.
+    const int row = ui->block_names_list->currentRow();
+    if (row < 0 || row >= blocks.size())
+        return data;
+    const auto &block = blocks.at(row);
+    data.values = block.second;
+    const QStringList words = block.first.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    if (words.size() >= 2)
+        data.valueTitle = words.at(1);
+    return data;
+}
+
+ExportTarget MainWindow::ask_export_target(QWidget *parent, const QString &caption, const QString &extension)
+{
+    const QString filter = QStringLiteral("(*.") + extension + QLatin1Char(')');
+    const QString proposal = proposed_report_path(report_root_folder(), tr("Отчет"), ui->report_number->text(),
+                                                  QTime::currentTime(), extension);
+
+    ExportTarget target;
+    const QString fileName = QFileDialog::getSaveFileName(parent, caption, proposal, filter);
+    if (fileName.isEmpty())
+        return target;
+    if (is_file_locked(fileName)) {
+        show_save_failure_box();
+        return target;
+    }
+
+    QMessageBox question(QMessageBox::Question, QString(), tr("Включать незаполненные поля в отчет?"),
+                         QMessageBox::Yes | QMessageBox::No);
+    question.button(QMessageBox::Yes)->setText(tr("Да"));
+    question.button(QMessageBox::No)->setText(tr("Нет"));
+    question.exec();
+    target.fileName = fileName;
+    target.includeEmpty = question.clickedButton() == question.button(QMessageBox::Yes);
+    return target;
+}
+
+bool MainWindow::is_file_locked(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    // ReadWrite without Truncate leaves the content alone; ExistingOnly never creates.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return true;
+    file.close();
+    return false;
+}

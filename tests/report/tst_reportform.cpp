@@ -1,0 +1,399 @@
+#include <QtTest>
+
+#include <QDir>
+#include <QImage>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "mainwindowaccess.h"
+#include "modaldriver.h"
+#include "reportfilename.h"
+
+namespace {
+
+const QString saveFailureText = QStringLiteral(
+    "Не удалось сохранить файл.\nПожалуйста, проверьте права на запись и не открыта ли прошлая версия файла.");
+
+// A file that exists and cannot be opened for reading and writing. Root ignores
+// permissions, so it gets the immutable attribute instead.
+bool lock_file(const QString &path)
+{
+    if (::geteuid() != 0)
+        return QFile::setPermissions(path, QFileDevice::ReadOwner);
+    return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
+}
+
+void unlock_file(const QString &path)
+{
+    if (::geteuid() == 0)
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+QByteArray file_state(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return file.readAll() + '|' + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.'
+           + QByteArray::number(qint64(st.st_mtim.tv_nsec));
+}
+
+} // namespace
+
+class TestReportForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(dir.isValid());
+    }
+
+    void proposedPath_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("Excel, A-5") << "Отчет" << "A-5" << QTime(9, 3, 7) << "xlsx" << "Отчет A-5 09_03_07.xlsx";
+        QTest::newRow("PDF in English") << "Report" << "17" << QTime(14, 5, 9) << "pdf" << "Report 17 14_05_09.pdf";
+        QTest::newRow("one space") << "Отчет" << " " << QTime(23, 59, 59) << "pdf" << "Отчет 23_59_59.pdf";
+        QTest::newRow("empty keeps two spaces") << "Отчет" << "" << QTime(0, 0, 0) << "pdf" << "Отчет  00_00_00.pdf";
+        QTest::newRow("blank of two spaces") << "Отчет" << "  " << QTime(1, 2, 3) << "pdf" << "Отчет    01_02_03.pdf";
+    }
+
+    void proposedPath()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, number);
+        QFETCH(QTime, time);
+        QFETCH(QString, extension);
+        QFETCH(QString, expected);
+        QCOMPARE(proposed_report_path(QStringLiteral("/root/of/"), word, number, time, extension),
+                 QStringLiteral("/root/of/") + expected);
+    }
+
+    void rootFolder()
+    {
+#ifdef Q_OS_WIN
+        QCOMPARE(report_root_folder(), QStringLiteral("C:\\"));
+#else
+        QCOMPARE(report_root_folder(), QDir::homePath() + QLatin1Char('/'));
+#endif
+    }
+
+    void inclusionRule_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("includeEmpty");
+        QTest::addColumn<bool>("included");
+        QTest::newRow("empty, no") << "" << false << false;
+        QTest::newRow("empty, yes") << "" << true << true;
+        QTest::newRow("spaces count as filled") << "  " << false << true;
+        QTest::newRow("filled, no") << "x" << false << true;
+    }
+
+    void inclusionRule()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, includeEmpty);
+        QFETCH(bool, included);
+        QCOMPARE(is_entry_included({QStringLiteral("label"), value, QStringLiteral("section")}, includeEmpty),
+                 included);
+    }
+
+    void collectEntries()
+    {
+        MainWindow w;
+        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        ui->company_name->setText(QStringLiteral(" ООО Ромашка "));
+        ui->device_document_number->setText(QStringLiteral("C-123"));
+        ui->report_date_edit->setDate(QDate(2024, 3, 5));
+
+        const ReportData data = w.collect_report_data();
+        QCOMPARE(data.entries.size(), 15);
+        const QStringList labels = {"Компания", "Город", "Адрес", "Телефон", "Вебсайт", "Номер отчета", "Дата",
+                                    "Оператор", "Наименование детали", "Материал", "Номер партии",
+                                    "Название прибора", "Тип прибора", "Номер прибора", "Свидетельство о поверке"};
+        for (int i = 0; i < 15; ++i) {
+            QCOMPARE(data.entries.at(i).label, labels.at(i));
+            const QString section = i < 5 ? "Данные о компании" : i < 11 ? "Данные об отчете" : "Данные о приборе";
+            QCOMPARE(data.entries.at(i).section, section);
+        }
+        QCOMPARE(data.entries.at(0).value, QStringLiteral(" ООО Ромашка ")); // not trimmed
+        QCOMPARE(data.entries.at(6).value, QStringLiteral("05.03.2024"));
+        QCOMPARE(data.entries.at(14).value, QStringLiteral("C-123"));
+        QVERIFY(data.entries.at(1).value.isEmpty());
+    }
+
+    void collectEntriesInEnglish()
+    {
+        MainWindow w;
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/ts.qm")));
+        qApp->installTranslator(&translator);
+        MainWindowAccess::ui(w)->retranslateUi(&w);
+        const ReportData data = w.collect_report_data();
+        qApp->removeTranslator(&translator);
+
+        QCOMPARE(data.entries.at(0).label, QStringLiteral("Company"));
+        QCOMPARE(data.entries.at(0).section, QStringLiteral("Company information"));
+        QCOMPARE(data.entries.at(14).label, QStringLiteral("Verification certificate number"));
+        QCOMPARE(data.entries.at(14).section, QStringLiteral("Device information"));
+    }
+
+    void valueTitle_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("7 HRC") << "7 HRC" << "HRC";
+        QTest::newRow("one word") << "HRC" << "";
+        QTest::newRow("runs of spaces") << "  A   B  D" << "B";
+        QTest::newRow("tab") << "12\tHV\t5" << "HV";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void valueTitle()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        MainWindow w;
+        MainWindowAccess::blocks(w) = {{name, {1.0f, 2.0f}}};
+        MainWindowAccess::ui(w)->block_names_list->addItem(name);
+        MainWindowAccess::ui(w)->block_names_list->setCurrentRow(0);
+        const ReportData data = w.collect_report_data();
+        QCOMPARE(data.valueTitle, title);
+        QCOMPARE(data.values, QVector<float>({1.0f, 2.0f}));
+    }
+
+    // The record follows the selected row, whatever block is on display.
+    void valuesFollowSelectedRow()
+    {
+        MainWindow w;
+        MainWindowAccess::blocks(w) = {{"1 HRC", {1.5f}}, {"2 HB", {7.0f, 8.0f, 9.0f}}};
+        QListWidget *list = MainWindowAccess::ui(w)->block_names_list;
+        list->addItems({"1 HRC", "2 HB"});
+        list->setCurrentRow(1);
+        ReportData data = w.collect_report_data();
+        QCOMPARE(data.values, QVector<float>({7.0f, 8.0f, 9.0f}));
+        QCOMPARE(data.valueTitle, QStringLiteral("HB"));
+
+        // A list that no longer matches the blocks gives no values instead of a crash.
+        MainWindowAccess::blocks(w).clear();
+        data = w.collect_report_data();
+        QVERIFY(data.values.isEmpty());
+        QCOMPARE(data.entries.size(), 15);
+    }
+
+    void fileLocked_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("missing") << "missing" << false;
+        QTest::newRow("ordinary file") << "file" << false;
+        QTest::newRow("empty file") << "empty" << false;
+        QTest::newRow("directory") << "directory" << true;
+        QTest::newRow("cannot be opened read-write") << "locked" << true;
+    }
+
+    void fileLocked()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, locked);
+        const QString path = dir.filePath(QStringLiteral("lock-") + kind);
+        if (kind == "file" || kind == "empty" || kind == "locked") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (kind != "empty")
+                file.write("%PDF-1.4 previous report\n");
+        } else if (kind == "directory") {
+            QVERIFY(QDir().mkpath(path));
+        }
+        if (kind == "locked" && !lock_file(path))
+            QSKIP("cannot make a file that refuses read-write access here");
+        const QByteArray before = file_state(path);
+
+        QCOMPARE(MainWindow::is_file_locked(path), locked);
+        QCOMPARE(file_state(path), before); // neither content nor time changed
+        if (kind == "missing")
+            QVERIFY(!QFileInfo::exists(path));
+        if (kind == "locked")
+            unlock_file(path);
+    }
+
+    void logoCancel()
+    {
+        MainWindow w;
+        ModalDriver driver;
+        driver.then(ModalDriver::cancel());
+        w.on_logo_action_clicked();
+        QCOMPARE(driver.seen.size(), 1);
+        QVERIFY(driver.seen.at(0).isFileDialog);
+        QCOMPARE(driver.seen.at(0).nameFilters, QStringList(QStringLiteral("Images (*.png *.jpg *.jpeg *.bmp)")));
+        QVERIFY(MainWindowAccess::logo(w).isNull());
+        QCOMPARE(MainWindowAccess::ui(w)->logo_action->text(), QStringLiteral("Добавить логотип"));
+    }
+
+    void logoNotAnImage()
+    {
+        MainWindow w;
+        const QString path = dir.filePath(QStringLiteral("fake.png"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("this is text, not a picture");
+        file.close();
+
+        ModalDriver driver;
+        driver.then(ModalDriver::chooseFile(path)).then(ModalDriver::press(QMessageBox::Ok));
+        w.on_logo_action_clicked();
+        QCOMPARE(driver.seen.size(), 2);
+        const SeenModal box = driver.seen.at(1);
+        QVERIFY(box.isMessageBox);
+        QCOMPARE(box.title, QStringLiteral("Error"));
+        QCOMPARE(box.text, QStringLiteral("Failed to load the image."));
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.buttons, QStringList(QStringLiteral("OK")));
+        QVERIFY(MainWindowAccess::logo(w).isNull());
+        QCOMPARE(MainWindowAccess::ui(w)->logo_action->text(), QStringLiteral("Добавить логотип"));
+        QCOMPARE(driver.unexpected, 0);
+    }
+
+    void logoLoadShowRemove()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        ui->logotype->setFixedSize(150, 150);
+
+        // A PNG behind a .jpg name: the content decides.
+        QImage wide(2000, 500, QImage::Format_RGB32);
+        wide.fill(Qt::darkGreen);
+        const QString path = dir.filePath(QStringLiteral("wide.jpg"));
+        QVERIFY(wide.save(path, "PNG"));
+
+        ModalDriver driver;
+        driver.then(ModalDriver::chooseFile(path));
+        w.on_logo_action_clicked();
+        QCOMPARE(driver.unexpected, 0);
+        QCOMPARE(MainWindowAccess::logo(w).size(), QSize(2000, 500));
+        QCOMPARE(ui->logo_action->text(), QStringLiteral("Удалить"));
+        const QPixmap shown = ui->logotype->pixmap(Qt::ReturnByValue);
+        QCOMPARE(shown.width(), 150);
+        QVERIFY2(shown.height() == 37 || shown.height() == 38, qPrintable(QString::number(shown.height())));
+
+        // A second click removes it at once, without a dialog.
+        w.on_logo_action_clicked();
+        QCOMPARE(driver.seen.size(), 1);
+        QVERIFY(MainWindowAccess::logo(w).isNull());
+        QVERIFY(ui->logotype->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(ui->logo_action->text(), QStringLiteral("Добавить логотип"));
+    }
+
+    void askCancelled()
+    {
+        MainWindow w;
+        MainWindowAccess::ui(w)->report_number->setText(QStringLiteral("A-5"));
+        ModalDriver driver;
+        driver.then(ModalDriver::cancel());
+        const ExportTarget target = w.ask_export_target(&w, QStringLiteral("Экспорт в Excel"), QStringLiteral("xlsx"));
+        QVERIFY(target.fileName.isEmpty());
+        QVERIFY(!target.includeEmpty);
+        QCOMPARE(driver.seen.size(), 1); // no question after a cancel
+        const SeenModal dialog = driver.seen.at(0);
+        QVERIFY(dialog.isFileDialog);
+        QCOMPARE(dialog.title, QStringLiteral("Экспорт в Excel"));
+        QCOMPARE(dialog.nameFilters, QStringList(QStringLiteral("(*.xlsx)")));
+        QCOMPARE(dialog.selectedFiles.size(), 1);
+        const QString proposal = dialog.selectedFiles.at(0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(report_root_folder())
+                                    + QStringLiteral("Отчет A-5 \\d\\d_\\d\\d_\\d\\d\\.xlsx$"))
+                     .match(proposal)
+                     .hasMatch(),
+                 qPrintable(proposal));
+    }
+
+    void askQuestion_data()
+    {
+        QTest::addColumn<int>("answer"); // a standard button, or 0 to close the box
+        QTest::addColumn<bool>("includeEmpty");
+        QTest::newRow("yes") << int(QMessageBox::Yes) << true;
+        QTest::newRow("no") << int(QMessageBox::No) << false;
+        QTest::newRow("closed counts as no") << 0 << false;
+    }
+
+    void askQuestion()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, includeEmpty);
+        MainWindow w;
+        const QString path = dir.filePath(QStringLiteral("new-report.pdf"));
+        ModalDriver driver;
+        driver.then(ModalDriver::chooseFile(path));
+        driver.then(answer ? ModalDriver::press(QMessageBox::StandardButton(answer)) : ModalDriver::closeWindow());
+        const ExportTarget target = w.ask_export_target(&w, QStringLiteral("Экспорт в PDF"), QStringLiteral("pdf"));
+        QCOMPARE(driver.unexpected, 0);
+        QCOMPARE(target.fileName, path);
+        QCOMPARE(target.includeEmpty, includeEmpty);
+        QVERIFY(!QFileInfo::exists(path)); // asking writes nothing
+
+        QCOMPARE(driver.seen.size(), 2);
+        const SeenModal question = driver.seen.at(1);
+        QVERIFY(question.isMessageBox);
+        QVERIFY(question.title.isEmpty());
+        QVERIFY(!question.hasParent);
+        QCOMPARE(question.text, QStringLiteral("Включать незаполненные поля в отчет?"));
+        QCOMPARE(question.icon, QMessageBox::Question);
+        QCOMPARE(question.buttons, QStringList({QStringLiteral("Да"), QStringLiteral("Нет")}));
+    }
+
+    void askLockedTarget()
+    {
+        MainWindow w;
+        const QString path = dir.filePath(QStringLiteral("held-open.pdf"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("%PDF-1.4 held by a viewer\n");
+        file.close();
+        if (!lock_file(path))
+            QSKIP("cannot make a file that refuses read-write access here");
+        const QByteArray before = file_state(path);
+
+        ModalDriver driver;
+        driver.then(ModalDriver::chooseFile(path))
+            .then(ModalDriver::press(QMessageBox::Yes)) // the dialog's own "replace?" question
+            .then(ModalDriver::press(QMessageBox::Ok));
+        const ExportTarget target = w.ask_export_target(&w, QStringLiteral("Экспорт в PDF"), QStringLiteral("pdf"));
+        unlock_file(path);
+
+        QVERIFY(target.fileName.isEmpty());
+        QVERIFY(!target.includeEmpty);
+        QCOMPARE(driver.unexpected, 0);
+        QCOMPARE(driver.seen.size(), 3); // no empty-field question
+        const SeenModal box = driver.seen.at(2);
+        QVERIFY(box.isMessageBox);
+        QVERIFY(!box.hasParent);
+        QCOMPARE(box.title, QStringLiteral("Ошибка"));
+        QCOMPARE(box.text, saveFailureText);
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.buttons, QStringList(QStringLiteral("OK")));
+        QCOMPARE(file_state(path), before);
+    }
+
+private:
+    QTemporaryDir dir;
+};
+
+QTEST_MAIN(TestReportForm)
+#include "tst_reportform.moc"
