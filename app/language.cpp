@@ -1,7 +1,72 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-void MainWindow::on_actionRU_triggered() {}
-void MainWindow::on_actionEN_triggered() {}
-void MainWindow::on_about_program_triggered() {}
-void MainWindow::on_about_company_triggered() {}
+#include <QApplication>
+#include <QMessageBox>
+#include <QTranslator>
+
+namespace {
+
+const char *const kTranslation = ":/i18n/ts.qm";
+const char *const kProduct = "Ormeda";
+const char *const kVersion = "2.4.1";
+const char *const kSite = "velmarsk.example";
+const char *const kMail = "info@velmarsk.example";
+
+} // namespace
+
+void MainWindow::on_actionRU_triggered()
+{
+    // retranslateUi puts the form's placeholder title back; keep the product title.
+    const QString title = windowTitle();
+    QApplication::removeTranslator(translator);
+    ui->retranslateUi(this);
+    setLogoButtonText();
+    setWindowTitle(title);
+}
+
+void MainWindow::on_actionEN_triggered()
+{
+    const QString title = windowTitle();
+    QApplication::removeTranslator(translator);
+    const bool loaded = translator->load(QLatin1String(kTranslation));
+    Q_UNUSED(loaded) // start-up has already checked that the resource is there
+    QApplication::installTranslator(translator);
+    ui->retranslateUi(this);
+    setLogoButtonText();
+    setWindowTitle(title);
+}
+
+void MainWindow::on_about_program_triggered()
+{
+    const QString site = QLatin1String(kSite);
+    const QString mail = QLatin1String(kMail);
+    const QString text =
+        QStringLiteral("%1 %2<br>").arg(QLatin1String(kProduct), QLatin1String(kVersion))
+        + tr("Поддерживаемые ОС: Windows 7, Windows 8, Windows 10 (x32,x64)") + QStringLiteral("<br>")
+        + tr("Сайт: ") + QStringLiteral("<a href=\"https://%1\">%1</a><br>").arg(site)
+        + tr("Электронная почта: ") + QStringLiteral("<a href=\"mailto:%1\">%1</a><br>").arg(mail)
+        + QStringLiteral("© 2024 ") + tr("Velmarsk");
+    QMessageBox::about(this, tr("О программе"), text);
+}
+
+void MainWindow::on_about_company_triggered()
+{
+    // No parent: the box is a window of its own.
+    QMessageBox::information(nullptr, QString(), tr(
+        "<p><b>Velmarsk</b> — российский разработчик и производитель портативных приборов "
+        "неразрушающего контроля. "
+        "Компания основана в 2003 году группой инженеров-метрологов и сама ведёт все разработки: "
+        "от датчиков и электроники до программного обеспечения.</p>"
+        "<p><b>Приборы:</b></p><ul>"
+        "<li>портативные твердомеры для металлов и сплавов;</li>"
+        "<li>ультразвуковые толщиномеры;</li>"
+        "<li>вихретоковые дефектоскопы;</li>"
+        "<li>измерители толщины покрытий.</li></ul>"
+        "<p><b>Услуги:</b></p><ul>"
+        "<li>поверка и калибровка приборов;</li>"
+        "<li>гарантийный и постгарантийный ремонт;</li>"
+        "<li>обучение операторов;</li>"
+        "<li>подбор приборов и методик контроля под задачу заказчика.</li></ul>"
+        "<p>velmarsk.example · info@velmarsk.example</p>"));
+}

@@ -183,5 +183,75 @@
         <source>Удалить</source>
         <translation>Remove logo</translation>
     </message>
+    <message>
+        <source>Поддерживаемые ОС: Windows 7, Windows 8, Windows 10 (x32,x64)</source>
+        <translation>Supported systems: Windows 7, Windows 8, Windows 10 (x32,x64)</translation>
+    </message>
+    <message>
+        <source>Сайт: </source>
+        <translation>Website: </translation>
+    </message>
+    <message>
+        <source>Электронная почта: </source>
+        <translation>e-mail: </translation>
+    </message>
+    <message>
+        <source>Velmarsk</source>
+        <translation>Velmarsk</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Velmarsk&lt;/b&gt; — российский разработчик и производитель портативных приборов неразрушающего контроля. Компания основана в 2003 году группой инженеров-метрологов и сама ведёт все разработки: от датчиков и электроники до программного обеспечения.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Приборы:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;портативные твердомеры для металлов и сплавов;&lt;/li&gt;&lt;li&gt;ультразвуковые толщиномеры;&lt;/li&gt;&lt;li&gt;вихретоковые дефектоскопы;&lt;/li&gt;&lt;li&gt;измерители толщины покрытий.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Услуги:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;поверка и калибровка приборов;&lt;/li&gt;&lt;li&gt;гарантийный и постгарантийный ремонт;&lt;/li&gt;&lt;li&gt;обучение операторов;&lt;/li&gt;&lt;li&gt;подбор приборов и методик контроля под задачу заказчика.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;velmarsk.example · info@velmarsk.example&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Velmarsk&lt;/b&gt; is a Russian designer and maker of portable non-destructive testing instruments. The company was founded in 2003 by a group of metrology engineers and does all of its development in house, from sensors and electronics to software.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Instruments:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;portable hardness testers for metals and alloys;&lt;/li&gt;&lt;li&gt;ultrasonic thickness gauges;&lt;/li&gt;&lt;li&gt;eddy current flaw detectors;&lt;/li&gt;&lt;li&gt;coating thickness gauges.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Services:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;verification and calibration of instruments;&lt;/li&gt;&lt;li&gt;warranty and post-warranty repair;&lt;/li&gt;&lt;li&gt;operator training;&lt;/li&gt;&lt;li&gt;choice of instruments and test methods for the customer's task.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;velmarsk.example · info@velmarsk.example&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Экспорт в PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Отчет о проведении контроля</source>
+        <translation>Test report</translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Допуск: [</source>
+        <translation>Tolerance: [</translation>
+    </message>
+    <message>
+        <source>Контроль проведён____________________________________________, подпись</source>
+        <translation>Testing carried out________________________________,signature</translation>
+    </message>
+    <message>
+        <source>Отчет</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Включать незаполненные поля в отчет?</source>
+        <translation>Include empty fields into the report?</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл.
+Пожалуйста, проверьте права на запись и не открыта ли прошлая версия файла.</source>
+        <translation>Failed to save the file.
+Please check write permissions and whether the previous version of the file is open.</translation>
+    </message>
+    <message>
+        <source>Экспорт в Excel</source>
+        <translation>Export to Excel</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,19 @@
+#ifndef SETTINGSFILE_H
+#define SETTINGSFILE_H
+
+#include <QImage>
+#include <QJsonObject>
+#include <QString>
+
+// Path of config.json in the per-user application-data folder; creates the folder when missing.
+QString configFilePath();
+
+// Writes object as indented JSON. The old file is replaced only once the new one is complete,
+// so a failed write never leaves it truncated. Returns false when nothing was replaced.
+bool writeJsonFile(const QString &path, const QJsonObject &object);
+
+// The logo as a Base64 PNG string; an empty string stands for no logo.
+QString imageToBase64(const QImage &image);
+QImage imageFromBase64(const QString &text);
+
+#endif // SETTINGSFILE_H
