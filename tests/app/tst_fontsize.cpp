@@ -76,21 +76,6 @@ private slots:
         QVERIFY(ui->report_data_label->font().bold());
     }
 
-    void familyAndStyleAreKept()
-    {
-        MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
-        QFont special = ui->comments_label->font();
-        special.setFamily("Serif");
-        special.setItalic(true);
-        ui->comments_label->setFont(special);
-
-        ui->action_font_size_increase->trigger();
-        QCOMPARE(ui->comments_label->font().family(), special.family());
-        QVERIFY(ui->comments_label->font().italic());
-        QCOMPARE(ui->comments_label->font().pointSize(), 13);
-    }
-
     void decreaseAtSizeOneChangesNothing()
     {
         MainWindow w;

@@ -12,6 +12,7 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <functional>
+#include <qcustomplot.h>
 
 #include "mainwindow.h"
 #include "mainwindowaccess.h"
@@ -58,6 +59,12 @@ Texts state(MainWindow &w)
             s.insert("text " + name, editor->toPlainText());
         if (auto *button = qobject_cast<QAbstractButton *>(widget))
             s.insert("checked " + name, button->isChecked() ? "yes" : "no");
+        if (auto *plot = qobject_cast<QCustomPlot *>(widget)) {
+            for (QCPAxis *axis : plot->axisRect()->axes())
+                s.insert(QStringLiteral("range %1 %2").arg(name).arg(axis->axisType()),
+                         QStringLiteral("%1 %2").arg(axis->range().lower).arg(axis->range().upper));
+            s.insert("graphs " + name, QString::number(plot->plottableCount()));
+        }
     }
     return s;
 }
