@@ -1,23 +1,34 @@
 #include "debugcapture.h"
 
+#include <QElapsedTimer>
+#include <QVector>
+
 namespace {
 
 QStringList captured;
+QVector<qint64> stamps;
+QElapsedTimer captureClock;
 QtMessageHandler forward = nullptr;
+bool printDebug = true;
 
 void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type == QtDebugMsg)
+    if (type == QtDebugMsg) {
         captured.append(message);
-    if (forward)
+        stamps.append(captureClock.elapsed());
+    }
+    if (forward && (printDebug || type != QtDebugMsg))
         forward(type, context, message);
 }
 
 } // namespace
 
-DebugCapture::DebugCapture()
+DebugCapture::DebugCapture(bool print)
 {
+    printDebug = print;
     captured.clear();
+    stamps.clear();
+    captureClock.start();
     previous = qInstallMessageHandler(collect);
     forward = previous;
 }
@@ -38,7 +49,18 @@ int DebugCapture::count(const QString &line) const
     return captured.count(line);
 }
 
+qint64 DebugCapture::timeOf(const QString &line, int occurrence) const
+{
+    for (int i = 0; i < captured.size(); ++i) {
+        if (captured.at(i) == line && occurrence-- == 0)
+            return stamps.at(i);
+    }
+    return -1;
+}
+
 void DebugCapture::clear()
 {
     captured.clear();
+    stamps.clear();
+    captureClock.start();
 }
