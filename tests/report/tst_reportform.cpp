@@ -54,8 +54,17 @@ class TestReportForm : public QObject
 private slots:
     void initTestCase()
     {
+        // A home of our own: no settings of other runs, none left behind.
+        QVERIFY(home.isValid());
+        qputenv("HOME", QFile::encodeName(home.path()));
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(dir.isValid());
+    }
+
+    // Each case starts from no settings file: a window saves its form on the way out.
+    void cleanup()
+    {
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/config.json"));
     }
 
     void proposedPath_data()
@@ -392,6 +401,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir home;
     QTemporaryDir dir;
 };
 

@@ -1,0 +1,635 @@
+#include <QtTest>
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <qcustomplot.h>
+
+#include <unistd.h>
+
+#include "mainwindowaccess.h"
+#include "modaldriver.h"
+
+namespace {
+
+const QString saveFailureText = QStringLiteral(
+    "Не удалось сохранить файл.\nПожалуйста, проверьте права на запись и не открыта ли прошлая версия файла.");
+
+QString run_tool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList pdf_lines(const QString &path)
+{
+    return run_tool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
+        .split(QLatin1Char('\n'));
+}
+
+QStringList words(const QString &line)
+{
+    return line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+// Index of the first line whose words are exactly these, or -1.
+int find_row(const QStringList &lines, const QStringList &expected, int from = 0)
+{
+    for (int i = from; i < lines.size(); ++i)
+        if (words(lines.at(i)) == expected)
+            return i;
+    return -1;
+}
+
+int find_text(const QStringList &lines, const QString &text, int from = 0)
+{
+    for (int i = from; i < lines.size(); ++i)
+        if (lines.at(i).contains(text))
+            return i;
+    return -1;
+}
+
+// Pictures of the PDF as "width x height", in page order.
+QStringList pdf_pictures(const QString &path)
+{
+    QStringList pictures;
+    const QStringList lines = run_tool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (int i = 2; i < lines.size(); ++i) {
+        const QStringList columns = words(lines.at(i));
+        if (columns.size() > 4 && columns.at(2) == QLatin1String("image"))
+            pictures << columns.at(3) + QLatin1Char('x') + columns.at(4);
+    }
+    return pictures;
+}
+
+struct PdfWord
+{
+    QString text;
+    QRectF box;
+    int page = 0;
+};
+
+QList<PdfWord> pdf_words(const QString &path)
+{
+    QList<PdfWord> result;
+    const QString html = run_tool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    static const QRegularExpression tag(QStringLiteral(
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    int page = 0;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(0).startsWith(QLatin1String("<page"))) {
+            ++page;
+            continue;
+        }
+        result.append({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                       page});
+    }
+    return result;
+}
+
+// The box around the words of one printed line that starts with `first`.
+QRectF line_box(const QList<PdfWord> &all, const QString &first)
+{
+    for (int i = 0; i < all.size(); ++i) {
+        if (all.at(i).text != first)
+            continue;
+        QRectF box = all.at(i).box;
+        for (int j = i + 1; j < all.size() && qAbs(all.at(j).box.center().y() - box.center().y()) < 2
+                            && all.at(j).page == all.at(i).page;
+             ++j)
+            box |= all.at(j).box;
+        return box;
+    }
+    return {};
+}
+
+// Root ignores permissions, so the folder gets the immutable attribute instead.
+bool lock_folder(const QString &path)
+{
+    if (::geteuid() != 0)
+        return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
+}
+
+void unlock_folder(const QString &path)
+{
+    if (::geteuid() == 0)
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void clear_form(Ui::MainWindow *ui)
+{
+    for (QLineEdit *edit : ui->centralwidget->findChildren<QLineEdit *>())
+        edit->clear();
+    ui->comments_text->clear();
+    ui->report_graph_checkbox->setChecked(false);
+    ui->report_diagram_checkbox->setChecked(false);
+    ui->set_limits_checkbox->setChecked(false);
+}
+
+} // namespace
+
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+class TestPdfReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // A home of our own: no settings of other runs, none left behind.
+        QVERIFY(home.isValid());
+        qputenv("HOME", QFile::encodeName(home.path()));
+        QStandardPaths::setTestModeEnabled(true);
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
+        QVERIFY(dir.isValid());
+    }
+
+    // Each case starts from no settings file: a window saves its form on the way out.
+    void cleanup()
+    {
+        window.reset();
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/config.json"));
+    }
+
+    void init()
+    {
+        viewer.urls.clear();
+        window.reset(new MainWindow);
+        ui = MainWindowAccess::ui(*window);
+        clear_form(ui);
+        show_block(QStringLiteral("7 HRC"), {5.0f, 42.26f, 123.4f});
+        ui->min_box->setValue(5.0);
+        ui->max_box->setValue(123.4);
+        ui->mean_box->setValue(56.9);
+        ui->stdev_box->setValue(59.3);
+    }
+
+    void fieldsTable_data()
+    {
+        QTest::addColumn<bool>("includeEmpty");
+        QTest::addColumn<QStringList>("filled"); // object names of the line edits given text
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("firstWords");
+
+        QTest::newRow("no, only the company") << false << QStringList{"company_name"} << 4
+                                              << QStringList{"Данные", "Компания", "Данные", "Дата"};
+        QTest::newRow("no, one field of each section")
+            << false << QStringList{"company_name", "device_type"} << 6
+            << QStringList{"Данные", "Компания", "Данные", "Дата", "Данные", "Тип"};
+        QTest::newRow("no, device section only") << false << QStringList{"device_document_number"} << 4
+                                                 << QStringList{"Данные", "Дата", "Данные", "Свидетельство"};
+        QTest::newRow("yes, all empty") << true << QStringList{} << 18 << QStringList{};
+    }
+
+    void fieldsTable()
+    {
+        QFETCH(bool, includeEmpty);
+        QFETCH(QStringList, filled);
+        QFETCH(int, rows);
+        QFETCH(QStringList, firstWords);
+        for (const QString &name : filled)
+            ui->centralwidget->findChild<QLineEdit *>(name)->setText(QStringLiteral("Заполнено"));
+
+        const QStringList lines = export_lines(includeEmpty);
+        const int title = find_text(lines, QStringLiteral("Отчет о проведении контроля"));
+        QVERIFY(title > 0);
+        QStringList header;
+        for (int i = 0; i < title; ++i)
+            if (!lines.at(i).trimmed().isEmpty())
+                header << lines.at(i);
+        QCOMPARE(header.size(), rows);
+        for (int i = 0; i < firstWords.size(); ++i)
+            QCOMPARE(words(header.at(i)).value(0), firstWords.at(i));
+        QCOMPARE(header.join('\n').contains(QStringLiteral("Данные о приборе")),
+                 includeEmpty || filled.contains("device_type") || filled.contains("device_document_number"));
+        for (const QString &line : header)
+            if (words(line).value(0) == QLatin1String("Дата"))
+                QCOMPARE(words(line).value(1), ui->report_date_edit->date().toString("dd.MM.yyyy"));
+    }
+
+    void valueRows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVector<float>>("values");
+        QTest::addColumn<double>("mean");
+        QTest::addColumn<QStringList>("header");
+        QTest::addColumn<QList<QStringList>>("rows");
+
+        const QStringList overline = {QStringLiteral("X\u0305"), "-", "x"};
+        QTest::newRow("three values") << "7 HRC" << QVector<float>{5.0f, 42.26f, 123.4f} << 56.9
+                                      << QStringList{"Номер", "HRC"} + overline
+                                      << QList<QStringList>{{"1", "5.00", "51.9"},
+                                                            {"2", "42.3", "14.6"},
+                                                            {"3", "123", "-66.5"}};
+        QTest::newRow("decimals switch at 10 and 100")
+            << "2 HB" << QVector<float>{10.0f, 100.0f, 9.999f} << 40.0 << QStringList{"Номер", "HB"} + overline
+            << QList<QStringList>{{"1", "10.0", "30.0"}, {"2", "100", "-60.0"}, {"3", "10.00", "30.0"}};
+        // The screen cuts 2.345 to 2.34; the report rounds.
+        QTest::newRow("rounded, not cut") << "name only" << QVector<float>{2.345f, -7.899f} << 1.0
+                                          << QStringList{"Номер", "only"} + overline
+                                          << QList<QStringList>{{"1", "2.35", "-1.3"}, {"2", "-7.90", "8.9"}};
+        QTest::newRow("no second word") << "HRC" << QVector<float>{1.0f} << 1.0 << QStringList{"Номер"} + overline
+                                        << QList<QStringList>{{"1", "1.00", "0.0"}};
+    }
+
+    void valueRows()
+    {
+        QFETCH(QString, name);
+        QFETCH(QVector<float>, values);
+        QFETCH(double, mean);
+        QFETCH(QStringList, header);
+        QFETCH(QList<QStringList>, rows);
+        show_block(name, values);
+        ui->mean_box->setValue(mean);
+
+        const QStringList lines = export_lines(false);
+        const int title = find_text(lines, QStringLiteral("Отчет о проведении контроля"));
+        const int headerRow = find_row(lines, header, title);
+        QVERIFY2(headerRow > title, qPrintable(lines.join('\n')));
+        for (int i = 0; i < rows.size(); ++i)
+            QCOMPARE(words(lines.value(headerRow + 1 + i)), rows.at(i));
+        QVERIFY(words(lines.value(headerRow + 1 + rows.size())).isEmpty());
+    }
+
+    // A table longer than a page keeps every row, in order, and repeats no header.
+    void valuesOverPages()
+    {
+        QVector<float> values;
+        for (int i = 0; i < 200; ++i)
+            values << float(i);
+        show_block(QStringLiteral("1 HV"), values);
+        ui->mean_box->setValue(0.0);
+        const QStringList lines = export_lines(false);
+        int at = 0;
+        for (int i = 0; i < values.size(); ++i) {
+            at = find_row(lines, {QString::number(i + 1), QString::number(double(i), 'f', i < 10 ? 2 : i < 100 ? 1 : 0),
+                                  QString::number(-double(i), 'f', 1)},
+                          at);
+            QVERIFY2(at >= 0, qPrintable(QString::number(i)));
+        }
+        QCOMPARE(lines.filter(QStringLiteral("Номер")).size(), 1);
+        QVERIFY(lines.join('\n').count(QChar('\f')) >= 2); // three pages or more
+    }
+
+    void statisticsOrder()
+    {
+        ui->min_box->setValue(-3.25);
+        ui->max_box->setValue(123.44);
+        ui->mean_box->setValue(56.86);
+        ui->stdev_box->setValue(0.04);
+        const QStringList lines = export_lines(false);
+        const int heading = find_row(lines, {QStringLiteral("Статистика")});
+        QVERIFY(heading > 0);
+        QCOMPARE(words(lines.value(heading + 1)), QStringList({"Среднее", "56.9"}));
+        QCOMPARE(words(lines.value(heading + 2)), QStringList({"σ", "0.0"}));
+        QCOMPARE(words(lines.value(heading + 3)), QStringList({"Max", "123.4"}));
+        QCOMPARE(words(lines.value(heading + 4)), QStringList({"Min", "-3.3"}));
+    }
+
+    void toleranceLine_data()
+    {
+        QTest::addColumn<bool>("limits");
+        QTest::addColumn<bool>("graph");
+        QTest::addColumn<bool>("diagram");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<QString>("line");
+
+        QTest::newRow("graph") << true << true << false << 0.0 << 10.0 << "Допуск: [0; 10]";
+        QTest::newRow("diagram") << true << false << true << 0.0 << 10.0 << "Допуск: [0; 10]";
+        QTest::newRow("six digits") << true << true << true << 12.5 << 123456.7 << "Допуск: [12.5; 123457]";
+        QTest::newRow("negative") << true << true << false << -2.5 << -0.1 << "Допуск: [-2.5; -0.1]";
+        QTest::newRow("no plot") << true << false << false << 0.0 << 10.0 << "";
+        QTest::newRow("limits off") << false << true << true << 0.0 << 10.0 << "";
+    }
+
+    void toleranceLine()
+    {
+        QFETCH(bool, limits);
+        QFETCH(bool, graph);
+        QFETCH(bool, diagram);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(QString, line);
+        ui->limits_min->setValue(low);
+        ui->limits_max->setValue(high);
+        ui->set_limits_checkbox->setChecked(limits);
+        ui->report_graph_checkbox->setChecked(graph);
+        ui->report_diagram_checkbox->setChecked(diagram);
+
+        const QStringList lines = export_lines(false);
+        const QStringList found = lines.filter(QStringLiteral("Допуск"));
+        if (line.isEmpty()) {
+            QVERIFY(found.isEmpty());
+        } else {
+            QCOMPARE(found.size(), 1);
+            QCOMPARE(found.at(0).trimmed(), line);
+            QVERIFY(lines.indexOf(found.at(0)) < find_text(lines, QStringLiteral("Комментарии")));
+        }
+    }
+
+    void pictures_data()
+    {
+        QTest::addColumn<bool>("withLogo");
+        QTest::addColumn<bool>("graph");
+        QTest::addColumn<bool>("diagram");
+        QTest::addColumn<QStringList>("pictures");
+
+        QTest::newRow("none") << false << false << false << QStringList{};
+        QTest::newRow("logo") << true << false << false << QStringList{"300x120"};
+        QTest::newRow("graph") << false << true << false << QStringList{"600x400"};
+        QTest::newRow("diagram") << false << false << true << QStringList{"600x400"};
+        QTest::newRow("all") << true << true << true << QStringList{"300x120", "600x400", "600x400"};
+    }
+
+    void pictures()
+    {
+        QFETCH(bool, withLogo);
+        QFETCH(bool, graph);
+        QFETCH(bool, diagram);
+        QFETCH(QStringList, pictures);
+        if (withLogo) {
+            QImage logo(300, 120, QImage::Format_RGB32);
+            logo.fill(Qt::darkRed);
+            MainWindowAccess::logo(*window) = logo;
+        }
+        ui->report_graph_checkbox->setChecked(graph);
+        ui->report_diagram_checkbox->setChecked(diagram);
+        // Tell the two plots apart in the PDF by their backgrounds.
+        ui->graph->setBackground(QBrush(Qt::yellow));
+        ui->diagram->setBackground(QBrush(Qt::cyan));
+
+        const QString path = export_file(false);
+        QCOMPARE(pdf_pictures(path), pictures);
+        if (graph && diagram) {
+            const QString prefix = dir.filePath(QStringLiteral("picture"));
+            QCOMPARE(QProcess::execute(QStringLiteral("pdfimages"), {QStringLiteral("-png"), path, prefix}), 0);
+            const QColor first = QImage(prefix + QStringLiteral("-001.png")).pixelColor(3, 3);
+            const QColor second = QImage(prefix + QStringLiteral("-002.png")).pixelColor(3, 3);
+            QVERIFY2(first.red() > 200 && first.green() > 200 && first.blue() < 60, qPrintable(first.name()));
+            QVERIFY2(second.red() < 60 && second.green() > 200 && second.blue() > 200, qPrintable(second.name()));
+        }
+    }
+
+    void commentsAndSignature()
+    {
+        ui->comments_text->setPlainText(QStringLiteral("Первая строка\nвторая, подлиннее строка\nтретья"));
+        const QString path = export_file(false);
+        const QStringList lines = pdf_lines(path);
+        const int heading = find_row(lines, {QStringLiteral("Комментарии")});
+        QVERIFY(heading > 0);
+        int at = heading;
+        for (const char *comment : {"Первая строка", "вторая, подлиннее строка", "третья"})
+            QCOMPARE(lines.value(++at).trimmed(), QString::fromUtf8(comment));
+        const QString signature = QStringLiteral("Контроль проведён") + QString(44, QLatin1Char('_'))
+                                  + QStringLiteral(", подпись");
+        const int signatureLine = find_text(lines, signature, at);
+        QVERIFY2(signatureLine > at, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.at(signatureLine).trimmed(), signature);
+
+        // Title 16 points, comments heading and signature 12 points, all centred
+        // on the text width, as are the comment lines.
+        const QList<PdfWord> all = pdf_words(path);
+        const QRectF title = line_box(all, QStringLiteral("Отчет"));
+        const QRectF notes = line_box(all, QStringLiteral("Комментарии"));
+        const QRectF sign = line_box(all, QStringLiteral("Контроль"));
+        const QRectF comment = line_box(all, QStringLiteral("вторая,"));
+        const QRectF value = line_box(all, QStringLiteral("Среднее"));
+        QVERIFY(!title.isNull() && !notes.isNull() && !sign.isNull() && !comment.isNull() && !value.isNull());
+        QVERIFY2(qAbs(title.height() / sign.height() - 16.0 / 12.0) < 0.1, qPrintable(QString::number(title.height())));
+        QVERIFY(qAbs(notes.height() - sign.height()) < 0.5);
+        QVERIFY2(qAbs(sign.height() / value.height() - 12.0 / 10.0) < 0.1, qPrintable(QString::number(sign.height())));
+        const double middle = 595.0 / 2;
+        for (const QRectF &box : {title, notes, sign, comment})
+            QVERIFY2(qAbs(box.center().x() - middle) < 3, qPrintable(QString::number(box.center().x())));
+    }
+
+    void timesFaceWithCyrillic()
+    {
+        const QString path = export_file(false);
+        const QString fonts = run_tool(QStringLiteral("pdffonts"), {path});
+        QVERIFY2(fonts.contains(QStringLiteral("LiberationSerif")) || fonts.contains(QStringLiteral("TimesNewRoman")),
+                 qPrintable(fonts));
+        QVERIFY(pdf_lines(path).join('\n').contains(QStringLiteral("Отчет о проведении контроля")));
+    }
+
+    void english()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/ts.qm")));
+        qApp->installTranslator(&translator);
+        ui->retranslateUi(window.data());
+        ui->company_name->setText(QStringLiteral("Acme"));
+        ui->set_limits_checkbox->setChecked(true);
+        ui->limits_min->setValue(0.0);
+        ui->limits_max->setValue(10.0);
+        ui->report_graph_checkbox->setChecked(true);
+        const QStringList lines = export_lines(false);
+        qApp->removeTranslator(&translator);
+
+        const QString text = lines.join('\n');
+        for (const char *expected : {"Company information", "Report details", "Test report", "Data statistics",
+                                     "Tolerance: [0; 10]", "Notes"})
+            QVERIFY2(text.contains(QLatin1String(expected)), expected);
+        QVERIFY(find_row(lines, {"Company", "Acme"}) >= 0);
+        QVERIFY(find_row(lines, {"Number", "HRC", QStringLiteral("X\u0305"), "-", "x"}) >= 0);
+        QVERIFY(find_row(lines, {"Mean", "56.9"}) >= 0);
+        const QString signature =
+            QStringLiteral("Testing carried out") + QString(32, QLatin1Char('_')) + QStringLiteral(",signature");
+        QVERIFY2(find_row(lines, words(signature)) >= 0, qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("Отчет")));
+    }
+
+    // Fault: the writer reported nothing for a target it could not create, and
+    // the desktop was asked to open a file that was not there.
+    void unwritableTarget_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder missing") << "missing";
+        QTest::newRow("parent is a file") << "file";
+        QTest::newRow("target is a folder") << "folder";
+        QTest::newRow("folder without write access") << "readonly";
+    }
+
+    void unwritableTarget()
+    {
+        QFETCH(QString, kind);
+        QString path;
+        QString lockedFolder;
+        if (kind == "missing") {
+            path = dir.filePath(QStringLiteral("no-such-folder/report.pdf"));
+        } else if (kind == "file") {
+            QFile plain(dir.filePath(QStringLiteral("plain")));
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+            path = plain.fileName() + QStringLiteral("/report.pdf");
+        } else if (kind == "folder") {
+            path = dir.filePath(QStringLiteral("a-folder.pdf"));
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            lockedFolder = dir.filePath(QStringLiteral("read-only"));
+            QVERIFY(QDir().mkpath(lockedFolder));
+            if (!lock_folder(lockedFolder))
+                QSKIP("cannot make a folder without write access here");
+            path = lockedFolder + QStringLiteral("/report.pdf");
+        }
+
+        ModalDriver driver;
+        driver.then(ModalDriver::press(QMessageBox::Ok));
+        window->export_to_pdf(path, true);
+        if (!lockedFolder.isEmpty())
+            unlock_folder(lockedFolder);
+
+        QCOMPARE(driver.seen.size(), 1);
+        const SeenModal box = driver.seen.at(0);
+        QCOMPARE(box.title, QStringLiteral("Ошибка"));
+        QCOMPARE(box.text, saveFailureText);
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.buttons, QStringList(QStringLiteral("OK")));
+        QVERIFY(!box.hasParent);
+        QVERIFY(viewer.urls.isEmpty());
+        QVERIFY(!QFileInfo(path).isFile());
+    }
+
+    // Fault: the logo went through a file of fixed name in the shared temporary
+    // folder, where another user could plant a link.
+    void logoWritesNoTemporaryFile()
+    {
+        QTemporaryDir tmp;
+        QVERIFY(tmp.isValid());
+        const QByteArray oldTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+        QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::TempLocation), tmp.path());
+
+        const QString victim = dir.filePath(QStringLiteral("victim.txt"));
+        QFile victimFile(victim);
+        QVERIFY(victimFile.open(QIODevice::WriteOnly));
+        victimFile.write("precious");
+        victimFile.close();
+        QVERIFY(QFile::link(victim, tmp.filePath(QStringLiteral("temp_logo.png"))));
+
+        QImage logo(250, 100, QImage::Format_ARGB32);
+        logo.fill(QColor(0, 128, 0));
+        MainWindowAccess::logo(*window) = logo;
+        const QString path = export_file(false);
+        qputenv("TMPDIR", oldTmp);
+
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 QStringList(QStringLiteral("temp_logo.png")));
+        QVERIFY(victimFile.open(QIODevice::ReadOnly));
+        QCOMPARE(victimFile.readAll(), QByteArray("precious"));
+        QCOMPARE(pdf_pictures(path), QStringList(QStringLiteral("250x100")));
+
+        // Same picture: the logo's colour survives.
+        const QString prefix = dir.filePath(QStringLiteral("logo"));
+        QCOMPARE(QProcess::execute(QStringLiteral("pdfimages"), {QStringLiteral("-png"), path, prefix}), 0);
+        const QColor shown = QImage(prefix + QStringLiteral("-000.png")).pixelColor(125, 50);
+        QVERIFY2(shown.red() < 20 && qAbs(shown.green() - 128) < 20 && shown.blue() < 20, qPrintable(shown.name()));
+    }
+
+    // Fault: each captured plot stayed frozen at its size after an export.
+    void plotsFollowTheWindowAfterExport()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+        window->resize(1300, 1000);
+        ui->graph->setMinimumSize(120, 90); // a constraint of the plot's own
+        QTest::qWait(50);
+        const QSize graphBefore = ui->graph->size();
+        const QSize diagramBefore = ui->diagram->size();
+        QVERIFY(graphBefore != QSize(600, 400));
+
+        ui->report_graph_checkbox->setChecked(true);
+        ui->report_diagram_checkbox->setChecked(true);
+        const QString path = export_file(false);
+        QCOMPARE(pdf_pictures(path), QStringList({"600x400", "600x400"}));
+
+        QCOMPARE(ui->graph->minimumSize(), QSize(120, 90));
+        QCOMPARE(ui->graph->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+        QCOMPARE(ui->diagram->minimumSize(), QSize(0, 0));
+        QCOMPARE(ui->diagram->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+        QTest::qWait(50);
+        QCOMPARE(ui->graph->size(), graphBefore);
+        QCOMPARE(ui->diagram->size(), diagramBefore);
+
+        window->resize(1500, 1300);
+        QTRY_VERIFY(ui->graph->height() > graphBefore.height());
+        QTRY_VERIFY(ui->diagram->width() > diagramBefore.width());
+    }
+
+    // The button: save dialog, question, report, viewer.
+    void exportButton()
+    {
+        const QString path = dir.filePath(QStringLiteral("from-button.pdf"));
+        ModalDriver driver;
+        driver.then(ModalDriver::chooseFile(path)).then(ModalDriver::press(QMessageBox::Yes));
+        ui->button_export_to_PDF->setEnabled(true);
+        QTest::mouseClick(ui->button_export_to_PDF, Qt::LeftButton);
+        QCOMPARE(driver.unexpected, 0);
+        QCOMPARE(driver.seen.size(), 2);
+        QCOMPARE(driver.seen.at(0).title, QStringLiteral("Экспорт в PDF"));
+        QCOMPARE(driver.seen.at(0).nameFilters, QStringList(QStringLiteral("(*.pdf)")));
+        QCOMPARE(viewer.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
+        const QStringList lines = pdf_lines(path);
+        QVERIFY(find_text(lines, QStringLiteral("Данные о приборе")) >= 0); // "Yes": empty fields too
+        QVERIFY(find_row(lines, {"3", "123", "-66.5"}) >= 0);
+    }
+
+    void exportButtonCancelled()
+    {
+        ModalDriver driver;
+        driver.then(ModalDriver::cancel());
+        window->on_button_export_to_PDF_clicked();
+        QCOMPARE(driver.seen.size(), 1);
+        QCOMPARE(driver.unexpected, 0);
+        QVERIFY(viewer.urls.isEmpty());
+    }
+
+private:
+    QString export_file(bool includeEmpty)
+    {
+        const QString path = dir.filePath(QStringLiteral("report-%1.pdf").arg(++exports));
+        window->export_to_pdf(path, includeEmpty);
+        [&] { QCOMPARE(viewer.urls.value(0), QUrl::fromLocalFile(path)); }();
+        return path;
+    }
+
+    QStringList export_lines(bool includeEmpty) { return pdf_lines(export_file(includeEmpty)); }
+
+    void show_block(const QString &name, const QVector<float> &values)
+    {
+        MainWindowAccess::blocks(*window) = {{name, values}};
+        ui->block_names_list->clear();
+        ui->block_names_list->addItem(name);
+        ui->block_names_list->setCurrentRow(0);
+    }
+
+    QTemporaryDir home;
+    QTemporaryDir dir;
+    int exports = 0;
+    UrlCatcher viewer;
+    QScopedPointer<MainWindow> window;
+    Ui::MainWindow *ui = nullptr;
+};
+
+QTEST_MAIN(TestPdfReport)
+#include "tst_pdfreport.moc"
