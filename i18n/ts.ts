@@ -253,5 +253,13 @@ Please check write permissions and whether the previous version of the file is o
         <source>Экспорт в Excel</source>
         <translation>Export to Excel</translation>
     </message>
+    <message>
+        <source>ОТЧЕТ О ПРОВЕДЕНИИ КОНТРОЛЯ</source>
+        <translation>TEST REPORT</translation>
+    </message>
+    <message>
+        <source>Контроль проведён____________________________________, подпись</source>
+        <translation>Testing carried out____________________________________,signature</translation>
+    </message>
 </context>
 </TS>

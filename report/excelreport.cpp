@@ -1,5 +1,214 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-void MainWindow::on_button_export_to_excel_clicked() {}
-void MainWindow::export_to_excel(const QString &, bool) {}
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QUrl>
+
+#include <algorithm>
+
+#include "excelreport.h"
+#include "plotcapture.h"
+#include "savefailurebox.h"
+#include "xlsxdocument.h"
+
+namespace {
+
+const QSize plotPictureSize(522, 313);
+constexpr int logoWidth = 177;
+constexpr int lastColumn = 9; // I
+constexpr int firstRowLimit = 45;
+
+XlsxFormat timesNewRoman()
+{
+    XlsxFormat f;
+    f.fontName = QStringLiteral("Times New Roman");
+    f.fontSize = 11;
+    return f;
+}
+
+// Writes the three captions over one column group of the values table.
+void write_group_header(XlsxDocument &doc, int row, int column, const QString &valueTitle,
+                        const XlsxFormat &cellFormat, bool thickLeft)
+{
+    XlsxFormat numberFormat = cellFormat;
+    if (thickLeft)
+        numberFormat.left = XlsxFormat::Border::Thick;
+    doc.write(row, column, QCoreApplication::translate("MainWindow", "Номер"), numberFormat);
+    doc.write(row, column + 1, valueTitle, cellFormat);
+    doc.write(row, column + 2, QString::fromUtf8("X\u0305 - x"), cellFormat);
+}
+
+} // namespace
+
+void write_excel_report(XlsxDocument &doc, const ExcelReport &report)
+{
+    XlsxFormat cellFormat = timesNewRoman();
+    cellFormat.horizontal = XlsxFormat::HAlign::Center;
+    cellFormat.vertical = XlsxFormat::VAlign::Center;
+    cellFormat.setBorder(XlsxFormat::Border::Thin);
+    XlsxFormat headingFormat = timesNewRoman();
+    headingFormat.horizontal = XlsxFormat::HAlign::Center;
+    headingFormat.vertical = XlsxFormat::VAlign::Center;
+    headingFormat.bold = true;
+    XlsxFormat textFormat = timesNewRoman();
+    textFormat.horizontal = XlsxFormat::HAlign::Justify;
+    textFormat.textWrap = true;
+
+    int logoRows = 0;
+    if (!report.logo.isNull()) {
+        const QImage scaled = report.logo.scaledToWidth(logoWidth, Qt::SmoothTransformation);
+        doc.insertImage(0, 6, scaled);
+        const int heightMm = scaled.heightMM();
+        qDebug() << heightMm;
+        logoRows = int(heightMm / 4.5 + 1);
+    }
+
+    doc.setColumnWidth(1, lastColumn, 8.5);
+
+    // Fields table, a heading before the first included entry of each section.
+    int nextRow = 1;
+    bool sectionSeen = false;
+    QString lastSection;
+    for (const ReportEntry &entry : report.data.entries) {
+        if (!is_entry_included(entry, report.includeEmpty))
+            continue;
+        if (!sectionSeen || entry.section != lastSection) {
+            sectionSeen = true;
+            lastSection = entry.section;
+            doc.mergeCells(QStringLiteral("A%1:F%1").arg(nextRow), headingFormat);
+            doc.write(nextRow, 1, entry.section);
+            ++nextRow;
+        }
+        doc.mergeCells(QStringLiteral("A%1:C%1").arg(nextRow), cellFormat);
+        doc.mergeCells(QStringLiteral("D%1:F%1").arg(nextRow), cellFormat);
+        doc.write(nextRow, 1, entry.label);
+        doc.write(nextRow, 4, entry.value);
+        ++nextRow;
+    }
+
+    const int top = std::max(logoRows, nextRow);
+    doc.mergeCells(QStringLiteral("A%1:I%1").arg(top + 1), headingFormat);
+    doc.write(top + 1, 1, QCoreApplication::translate("MainWindow", "ОТЧЕТ О ПРОВЕДЕНИИ КОНТРОЛЯ"));
+
+    const QString &valueTitle = report.data.valueTitle;
+    write_group_header(doc, top + 2, 1, valueTitle, cellFormat, false);
+
+    // Values in column groups of three; a full block continues below with a
+    // row limit twice the last one.
+    int blockFirstDataRow = top + 3;
+    int rowLimit = firstRowLimit;
+    // A title pushed far down by a tall logo would leave the first block no
+    // row at all, and the next block's header would land above the title.
+    while (rowLimit < blockFirstDataRow)
+        rowLimit *= 2;
+    int groupColumn = 1;
+    int freeRow = 0;
+    int row = blockFirstDataRow;
+    int number = 1;
+    bool thickLeft = false;
+    XlsxFormat numberFormat = cellFormat;
+    for (const float v : report.data.values) {
+        numberFormat.left = thickLeft ? XlsxFormat::Border::Thick : XlsxFormat::Border::Thin;
+        doc.write(row, groupColumn, number, numberFormat);
+        doc.write(row, groupColumn + 1, QString::number(double(v), 'f', MainWindow::value_decimals(v)),
+                  cellFormat);
+        doc.write(row, groupColumn + 2, QString::number(report.mean - double(v), 'f', 1), cellFormat);
+        const int written = row;
+        ++row;
+        ++number;
+
+        if (written < rowLimit) {
+            freeRow = std::max(freeRow, row);
+        } else if (groupColumn + 3 <= lastColumn) {
+            groupColumn += 3;
+            write_group_header(doc, blockFirstDataRow - 1, groupColumn, valueTitle, cellFormat, true);
+            thickLeft = true;
+            row = blockFirstDataRow;
+            freeRow = std::max(freeRow, row);
+        } else {
+            write_group_header(doc, rowLimit + 2, 1, valueTitle, cellFormat, false);
+            blockFirstDataRow = rowLimit + 3;
+            rowLimit *= 2;
+            groupColumn = 1;
+            thickLeft = false;
+            row = blockFirstDataRow;
+        }
+    }
+
+    // Statistics beside the block unless its third group is in use.
+    int statsRow = blockFirstDataRow - 1;
+    int statsColumn = 8; // H
+    if (groupColumn > 4) {
+        statsRow = rowLimit + 2;
+        statsColumn = 1;
+    }
+    doc.mergeCells(statsRow, statsColumn, statsRow, statsColumn + 1, cellFormat);
+    doc.write(statsRow, statsColumn, report.statisticsCaption);
+    for (int i = 0; i < report.statistics.size(); ++i) {
+        doc.write(statsRow + 1 + i, statsColumn, report.statistics.at(i).label, cellFormat);
+        doc.write(statsRow + 1 + i, statsColumn + 1, report.statistics.at(i).value, cellFormat);
+    }
+    freeRow = std::max(freeRow, statsRow + 5);
+
+    for (const QImage &picture : report.plots) {
+        doc.insertImage(freeRow, 0, picture);
+        freeRow += (picture.height() + 19) / 20 + 1;
+    }
+
+    if (report.toleranceLine) {
+        ++freeRow;
+        doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow), textFormat);
+        doc.write(freeRow, 1,
+                  QCoreApplication::translate("MainWindow", "Допуск: [") + QString::number(report.limitMin, 'g', 6)
+                      + QStringLiteral("; ") + QString::number(report.limitMax, 'g', 6) + QStringLiteral("]"));
+    }
+
+    doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow + 2), headingFormat);
+    doc.write(freeRow + 2, 1, report.commentsCaption);
+    doc.mergeCells(QStringLiteral("A%1:I%2").arg(freeRow + 3).arg(freeRow + 4), textFormat);
+    doc.write(freeRow + 3, 1, report.comments);
+    doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow + 5), headingFormat);
+    doc.write(freeRow + 5, 1,
+              QCoreApplication::translate("MainWindow",
+                                          "Контроль проведён____________________________________, подпись"));
+}
+
+void MainWindow::on_button_export_to_excel_clicked()
+{
+    const ExportTarget target = ask_export_target(this, tr("Экспорт в Excel"), QStringLiteral("xlsx"));
+    if (!target.fileName.isEmpty())
+        export_to_excel(target.fileName, target.includeEmpty);
+}
+
+void MainWindow::export_to_excel(const QString &fileName, bool includeEmpty)
+{
+    ExcelReport report;
+    report.data = collect_report_data();
+    report.includeEmpty = includeEmpty;
+    report.logo = logo;
+    report.statisticsCaption = ui->stats_label->text();
+    report.statistics = {{ui->min_label->text(), ui->min_box->value()},
+                         {ui->max_label->text(), ui->max_box->value()},
+                         {ui->mean_label->text(), ui->mean_box->value()},
+                         {ui->stdev_label->text(), ui->stdev_box->value()}};
+    report.mean = ui->mean_box->value();
+    if (ui->report_graph_checkbox->checkState() != Qt::Unchecked)
+        report.plots.append(capture_plot(ui->graph, plotPictureSize));
+    if (ui->report_diagram_checkbox->checkState() != Qt::Unchecked)
+        report.plots.append(capture_plot(ui->diagram, plotPictureSize));
+    report.toleranceLine = ui->set_limits_checkbox->isChecked()
+                           && (ui->report_graph_checkbox->isChecked() || ui->report_diagram_checkbox->isChecked());
+    report.limitMin = ui->limits_min->value();
+    report.limitMax = ui->limits_max->value();
+    report.commentsCaption = ui->comments_label->text();
+    report.comments = ui->comments_text->toPlainText();
+
+    XlsxDocument doc;
+    write_excel_report(doc, report);
+    if (doc.saveAs(fileName))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+    else
+        show_save_failure_box();
+}

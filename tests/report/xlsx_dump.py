@@ -5,7 +5,8 @@ Cells (read-only mode, which keeps the format of every cell of a merged range), 
 ranges and column widths come from openpyxl; the pictures' anchors and
 sizes from the drawing part itself (openpyxl keeps only the anchor, and only with Pillow).
 "invalidNumbers" lists number cells whose stored text is no finite number, which
-spreadsheet programs refuse; "overlappingMerges" lists merged ranges that overlap.
+spreadsheet programs refuse; "overlappingMerges" lists merged ranges that overlap;
+"hiddenValues" lists cells whose value a merged range hides (only its first cell shows).
 """
 import json
 import math
@@ -15,6 +16,7 @@ import zipfile
 import xml.etree.ElementTree as ET
 
 import openpyxl
+from openpyxl.utils import get_column_letter
 
 XDR = '{http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing}'
 A = '{http://schemas.openxmlformats.org/drawingml/2006/main}'
@@ -83,6 +85,19 @@ def overlapping(ranges):
     return found
 
 
+def hidden(ranges, cells):
+    found = []
+    for r in ranges:
+        for row in range(r.min_row, r.max_row + 1):
+            for col in range(r.min_col, r.max_col + 1):
+                if (row, col) == (r.min_row, r.min_col):
+                    continue
+                ref = get_column_letter(col) + str(row)
+                if cells.get(ref, {}).get('value') is not None:
+                    found.append(ref)
+    return found
+
+
 def main(path):
     wb = openpyxl.load_workbook(path)
     ws = wb.worksheets[0]
@@ -106,6 +121,7 @@ def main(path):
                             for img in getattr(ws, '_images', [])],
         'invalidNumbers': invalid,
         'overlappingMerges': overlapping(merged),
+        'hiddenValues': hidden(merged, cells),
     }
     json.dump(result, sys.stdout, ensure_ascii=False)
 
