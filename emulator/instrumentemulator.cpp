@@ -40,6 +40,8 @@ InstrumentEmulator::InstrumentEmulator(QObject *parent)
     pumpTimer.setSingleShot(true);
     pumpTimer.setTimerType(Qt::PreciseTimer);
     connect(&pumpTimer, &QTimer::timeout, this, &InstrumentEmulator::pump);
+    drainTimer.setInterval(2);
+    connect(&drainTimer, &QTimer::timeout, this, &InstrumentEmulator::unplugWhenHostHasRead);
 }
 
 InstrumentEmulator::~InstrumentEmulator()
@@ -102,7 +104,22 @@ void InstrumentEmulator::unplug()
     closeLine(&line);
     queue.clear();
     pumpTimer.stop();
+    drainTimer.stop();
+    unplugPending = false;
     emit unplugged();
+}
+
+// Closing a pseudo-terminal discards what the host has not read yet, while a
+// pulled cable leaves the bytes already across in the host's buffer. So the
+// faulted unplug waits (briefly) for the host to take them.
+void InstrumentEmulator::unplugWhenHostHasRead()
+{
+    if (unreadByHost(line) == 0)
+        ++drainChecks;
+    else
+        drainChecks = 0;
+    if (drainChecks >= 2 || clock.nsecsElapsed() - drainStartNs > 500 * MsNs)
+        unplug();
 }
 
 void InstrumentEmulator::setBlocks(QVector<EmulatedBlock> blocks)
@@ -219,8 +236,8 @@ void InstrumentEmulator::handleRequest(const QByteArray &frame)
 {
     received.append(frame);
     emit requestReceived(frame);
-    if (!isOpen())
-        return; // a receiver unplugged us
+    if (!isOpen() || unplugPending)
+        return; // unplugged, or about to be
 
     const int index = quint8(frame.at(0)) | (quint8(frame.at(1)) << 8);
     const int command = quint8(frame.at(2));
@@ -320,7 +337,11 @@ void InstrumentEmulator::pump()
         const bool unplugNow = front.unplugAfter;
         queue.removeFirst();
         if (unplugNow) {
-            unplug();
+            queue.clear();
+            unplugPending = true;
+            drainChecks = 0;
+            drainStartNs = clock.nsecsElapsed();
+            drainTimer.start();
             return;
         }
     }

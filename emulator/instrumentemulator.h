@@ -40,7 +40,8 @@ public:
     bool isOpen() const;
     QString devicePath() const;
     QString errorString() const;
-    // Closes our side at once, as if the cable were pulled: the host's reads fail.
+    // Closes our side at once, as if the cable were pulled: the host's reads
+    // fail, and bytes it has not read yet are lost.
     void unplug();
 
     void setBlocks(QVector<EmulatedBlock> blocks);
@@ -91,6 +92,7 @@ private:
     void enqueue(const QByteArray &bytes, qint64 dueNs, bool unplugAfter = false);
     void pump();
     void schedulePump(qint64 dueNs);
+    void unplugWhenHostHasRead();
 
     LineEnds line;
     QSocketNotifier *notifier = nullptr;
@@ -105,6 +107,10 @@ private:
     QTimer pumpTimer;
     qint64 lineFreeNs = 0; // paced: when the bytes written so far have left the wire
     qint64 sent = 0;
+    bool unplugPending = false;
+    int drainChecks = 0;
+    qint64 drainStartNs = 0;
+    QTimer drainTimer;
 };
 
 #endif // INSTRUMENTEMULATOR_H

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -90,4 +91,12 @@ void closeLine(LineEnds *ends)
     if (ends->fd >= 0)
         ::close(ends->fd);
     *ends = LineEnds();
+}
+
+int unreadByHost(const LineEnds &ends)
+{
+    int queued = 0;
+    if (ends.keeper < 0 || ::ioctl(ends.keeper, TIOCINQ, &queued) != 0)
+        return 0;
+    return queued;
 }

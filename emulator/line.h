@@ -16,5 +16,8 @@ bool openPseudoTerminalLine(LineEnds *ends, QString *error);
 // A real serial device, 57600 baud 8N1, raw, no flow control.
 bool openSerialLine(const QString &device, LineEnds *ends, QString *error);
 void closeLine(LineEnds *ends);
+// Bytes we wrote that the host has not read yet, as far as we can tell
+// (pseudo-terminals only; 0 otherwise).
+int unreadByHost(const LineEnds &ends);
 
 #endif // LINE_H
