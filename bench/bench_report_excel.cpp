@@ -1,0 +1,111 @@
+// Times the Excel export of a shown block of 1,000 and of 65,535 values: the whole
+// export from the window, and its two halves (laying the sheet out, writing the file).
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+
+#include "excelreport.h"
+#include "mainwindowaccess.h"
+#include "xlsxdocument.h"
+
+namespace {
+
+class UrlSink : public QObject
+{
+    Q_OBJECT
+public slots:
+    void open(const QUrl &) {}
+};
+
+QVector<float> block(int n)
+{
+    QVector<float> values;
+    values.reserve(n);
+    for (int i = 0; i < n; ++i)
+        values.append(float((i * 7919) % 20000) / 100.0f);
+    return values;
+}
+
+template <typename F>
+double median_ms(int runs, F &&work)
+{
+    QVector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.append(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    UrlSink sink;
+    QDesktopServices::setUrlHandler("file", &sink, "open");
+    QTemporaryDir dir;
+    QTextStream out(stdout);
+
+    MainWindow w;
+    Ui::MainWindow *ui = MainWindowAccess::ui(w);
+    ui->company_name->setText("ООО Ромашка");
+    ui->comments_text->setPlainText("Без замечаний.");
+
+    for (const int n : {1000, 65535}) {
+        MainWindowAccess::blocks(w) = {{"7 HRC", block(n)}};
+        ui->block_names_list->clear();
+        ui->block_names_list->addItem("7 HRC");
+        ui->block_names_list->setCurrentRow(0);
+        w.on_block_names_list_itemDoubleClicked(ui->block_names_list->item(0));
+        const int runs = n > 10000 ? 3 : 7;
+        const QString path = dir.filePath(QString("bench-%1.xlsx").arg(n));
+
+        ui->report_graph_checkbox->setChecked(false);
+        ui->report_diagram_checkbox->setChecked(false);
+        const double plain = median_ms(runs, [&] { w.export_to_excel(path, false); });
+        const qint64 bytes = QFileInfo(path).size();
+
+        ui->report_graph_checkbox->setChecked(true);
+        ui->report_diagram_checkbox->setChecked(true);
+        const double withPlots = median_ms(runs, [&] { w.export_to_excel(path, false); });
+
+        ExcelReport report;
+        report.data = w.collect_report_data();
+        report.statistics = {{"Min", 0}, {"Max", 199.9}, {"Среднее", 100}, {"σ", 57.7}};
+        report.mean = 100;
+        XlsxDocument doc;
+        const double layout = median_ms(runs, [&] {
+            XlsxDocument fresh;
+            write_excel_report(fresh, report);
+            doc = fresh;
+        });
+        const double save = median_ms(runs, [&] { doc.saveAs(path); });
+
+        out << QString("%1 values: export %2 ms (with both plots %3 ms); layout %4 ms, writing %5 ms; file %6 KiB\n")
+                   .arg(n)
+                   .arg(plain, 0, 'f', 1)
+                   .arg(withPlots, 0, 'f', 1)
+                   .arg(layout, 0, 'f', 1)
+                   .arg(save, 0, 'f', 1)
+                   .arg(bytes / 1024);
+        out.flush();
+    }
+    return 0;
+}
+
+#include "bench_report_excel.moc"
