@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "instrumentfixture.h"
 #include "mainwindowaccess.h"
 #include "modaldriver.h"
 
@@ -160,9 +161,12 @@ private slots:
         QVERIFY(home.isValid());
         qputenv("HOME", QFile::encodeName(home.path()));
         QStandardPaths::setTestModeEnabled(true);
+        listPorts({}); // no serial port of this machine is probed
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
         QVERIFY(dir.isValid());
     }
+
+    void cleanupTestCase() { listSystemPorts(); }
 
     // Each case starts from no settings file: a window saves its form on the way out.
     void cleanup()

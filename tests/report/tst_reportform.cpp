@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "instrumentfixture.h"
 #include "mainwindowaccess.h"
 #include "modaldriver.h"
 #include "reportfilename.h"
@@ -58,8 +59,11 @@ private slots:
         QVERIFY(home.isValid());
         qputenv("HOME", QFile::encodeName(home.path()));
         QStandardPaths::setTestModeEnabled(true);
+        listPorts({}); // no serial port of this machine is probed
         QVERIFY(dir.isValid());
     }
+
+    void cleanupTestCase() { listSystemPorts(); }
 
     // Each case starts from no settings file: a window saves its form on the way out.
     void cleanup()
