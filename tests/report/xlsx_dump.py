@@ -7,6 +7,7 @@ sizes from the drawing part itself (openpyxl keeps only the anchor, and only wit
 "invalidNumbers" lists number cells whose stored text is no finite number, which
 spreadsheet programs refuse; "overlappingMerges" lists merged ranges that overlap;
 "hiddenValues" lists cells whose value a merged range hides (only its first cell shows).
+With --values-only the cells carry their value and type but not their format (quicker).
 """
 import json
 import math
@@ -27,12 +28,14 @@ def side(border):
     return border.style if border is not None else None
 
 
-def cell_json(cell):
+def cell_json(cell, values_only):
     value = cell.value
     if isinstance(value, float) and not math.isfinite(value):
         value = repr(value)
     elif value is not None and not isinstance(value, (int, float, str, bool)):
         value = str(value)
+    if values_only:
+        return {'value': value, 'type': cell.data_type}
     return {
         'value': value,
         'type': cell.data_type,
@@ -98,7 +101,7 @@ def hidden(ranges, cells):
     return found
 
 
-def main(path):
+def main(path, values_only):
     wb = openpyxl.load_workbook(path)
     ws = wb.worksheets[0]
     cells = {}
@@ -106,7 +109,7 @@ def main(path):
     for row in plain.worksheets[0].iter_rows():
         for cell in row:
             if hasattr(cell, 'coordinate'):
-                cells[cell.coordinate] = cell_json(cell)
+                cells[cell.coordinate] = cell_json(cell, values_only)
     plain.close()
     invalid, pictures = raw_checks(path)
     merged = ws.merged_cells.ranges
@@ -127,4 +130,4 @@ def main(path):
 
 
 if __name__ == '__main__':
-    main(sys.argv[1])
+    main(sys.argv[1], '--values-only' in sys.argv[2:])

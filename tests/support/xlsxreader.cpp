@@ -25,11 +25,14 @@ QStringList XlsxReadBack::merged() const
     return ranges;
 }
 
-XlsxReadBack read_xlsx(const QString &path)
+XlsxReadBack read_xlsx(const QString &path, bool valuesOnly)
 {
     XlsxReadBack result;
     QProcess python;
-    python.start("/usr/bin/python3", {dump_script(), path});
+    QStringList arguments{dump_script(), path};
+    if (valuesOnly)
+        arguments << QStringLiteral("--values-only");
+    python.start("/usr/bin/python3", arguments);
     if (!python.waitForFinished(120000) || python.exitStatus() != QProcess::NormalExit
         || python.exitCode() != 0) {
         result.error = QString::fromUtf8(python.readAllStandardError());

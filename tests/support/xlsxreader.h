@@ -20,7 +20,8 @@ struct XlsxReadBack
     QJsonArray pictures() const { return json.value("pictures").toArray(); }
 };
 
-XlsxReadBack read_xlsx(const QString &path);
+// valuesOnly leaves out the cells' formats, which is quicker for large sheets.
+XlsxReadBack read_xlsx(const QString &path, bool valuesOnly = false);
 
 // Column letters for a 1-based column number: 1 -> "A", 27 -> "AA".
 QString xlsx_column(int column);
