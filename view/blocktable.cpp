@@ -32,11 +32,16 @@ void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
     table->setColumnCount(1);
     table->setRowCount(values.size());
     table->setHorizontalHeaderLabels(QStringList(QString()));
-    for (int i = 0; i < table->rowCount(); ++i) {
-        auto *cell = new QTableWidgetItem(value_display_text(values.at(i)));
-        cell->setTextAlignment(Qt::AlignCenter);
-        table->setItem(i, 0, cell);
+    {
+        // One repaint for the whole column instead of one change signal per cell.
+        const QSignalBlocker quiet(table->model());
+        for (int i = 0; i < table->rowCount(); ++i) {
+            auto *cell = new QTableWidgetItem(value_display_text(values.at(i)));
+            cell->setTextAlignment(Qt::AlignCenter);
+            table->setItem(i, 0, cell);
+        }
     }
+    table->viewport()->update();
 
     highlight_table_by_limits();
     plot_block(item);
@@ -54,6 +59,7 @@ void MainWindow::highlight_table_by_limits()
     const bool ticked = ui->set_limits_checkbox->isChecked();
     QTableWidget *table = ui->table_block_data;
 
+    const QSignalBlocker quiet(table->model()); // repainted once at the end
     for (int row = 0; row < table->rowCount(); ++row) {
         QTableWidgetItem *cell = table->item(row, 0);
         if (!cell)
@@ -72,6 +78,7 @@ void MainWindow::highlight_table_by_limits()
         // Pins the font of this moment to the cell: later font size changes pass it by.
         cell->setFont(cell->font());
     }
+    table->viewport()->update();
 }
 
 void MainWindow::update_statistics()

@@ -54,6 +54,29 @@ void set_zoom_orientation(QCustomPlot *plot, Qt::Orientations orientation)
     plot->axisRect()->setRangeZoom(orientation);
 }
 
+// plot_block ends with a replot of both plots, and nothing is painted before it, so every
+// replot asked for while it draws (range changes, limit lines) would be thrown away unseen.
+// With tens of thousands of values each costs hundreds of milliseconds: they are skipped.
+int replotsHeld = 0;
+
+class ReplotHold
+{
+public:
+    explicit ReplotHold(bool active = true) : active(active) { replotsHeld += active; }
+    ~ReplotHold() { replotsHeld -= active; }
+    ReplotHold(const ReplotHold &) = delete;
+    ReplotHold &operator=(const ReplotHold &) = delete;
+
+private:
+    const bool active;
+};
+
+void replot(QCustomPlot *plot)
+{
+    if (replotsHeld == 0)
+        plot->replot();
+}
+
 } // namespace
 
 void MainWindow::setupPlots()
@@ -65,18 +88,21 @@ void MainWindow::setupPlots()
         plot->setInteraction(QCP::iRangeZoom, true);
         plot->setInteraction(QCP::iRangeDrag, true);
         set_zoom_orientation(plot, Qt::Horizontal);
+        // A wide pen stroked as one polyline through tens of thousands of points takes
+        // most of a second; drawn segment by segment it looks the same and takes milliseconds.
+        plot->setPlottingHint(QCP::phFastPolylines, true);
     }
 
     // The two plots mirror each other; an axis set to the range it already has emits nothing,
     // so each change makes one round only.
     connect(graph->xAxis, rangeChangedSignal, diagram->xAxis, setRangeSlot);
     connect(diagram->xAxis, rangeChangedSignal, graph->xAxis, setRangeSlot);
-    connect(graph->xAxis, rangeChangedSignal, graph, [graph] { graph->replot(); });
-    connect(diagram->xAxis, rangeChangedSignal, diagram, [diagram] { diagram->replot(); });
+    connect(graph->xAxis, rangeChangedSignal, graph, [graph] { replot(graph); });
+    connect(diagram->xAxis, rangeChangedSignal, diagram, [diagram] { replot(diagram); });
     connect(graph->yAxis, rangeChangedSignal, diagram->yAxis, setRangeSlot);
     connect(diagram->yAxis, rangeChangedSignal, graph->yAxis, setRangeSlot);
-    connect(graph->yAxis, rangeChangedSignal, graph, [graph] { graph->replot(); });
-    connect(diagram->yAxis, rangeChangedSignal, diagram, [diagram] { diagram->replot(); });
+    connect(graph->yAxis, rangeChangedSignal, graph, [graph] { replot(graph); });
+    connect(diagram->yAxis, rangeChangedSignal, diagram, [diagram] { replot(diagram); });
     connect(graph->yAxis, rangeChangedSignal, this, &MainWindow::update_graph_limits);
     connect(diagram->yAxis, rangeChangedSignal, this, &MainWindow::update_graph_limits);
 
@@ -113,53 +139,55 @@ void MainWindow::plot_block(QListWidgetItem *item)
 
     QCustomPlot *graph = ui->graph;
     QCustomPlot *diagram = ui->diagram;
-    graph->clearGraphs();
-    diagram->clearPlottables();
+    {
+        const ReplotHold hold;
+        graph->clearGraphs();
+        diagram->clearPlottables();
 
-    QCPGraph *mainGraph = graph->addGraph();
-    mainGraph->setData(keys, data, true);
-    mainGraph->setPen(QPen(Qt::blue, 2.0));
-    mainGraph->setLineStyle(QCPGraph::lsLine);
-    mainGraph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, Qt::blue, Qt::white, 7));
+        QCPGraph *mainGraph = graph->addGraph();
+        mainGraph->setData(keys, data, true);
+        mainGraph->setPen(QPen(Qt::blue, 2.0));
+        mainGraph->setLineStyle(QCPGraph::lsLine);
+        mainGraph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, Qt::blue, Qt::white, 7));
 
-    if (ticked) {
-        QVector<double> inKeys, inValues, outKeys, outValues;
-        for (int i = 0; i < n; ++i) {
-            const double v = data.at(i);
-            if (v < lo || v > hi) {
-                outKeys.append(keys.at(i));
-                outValues.append(v);
-            } else {
-                inKeys.append(keys.at(i));
-                inValues.append(v);
+        if (ticked) {
+            QVector<double> inKeys, inValues, outKeys, outValues;
+            for (int i = 0; i < n; ++i) {
+                const double v = data.at(i);
+                if (v < lo || v > hi) {
+                    outKeys.append(keys.at(i));
+                    outValues.append(v);
+                } else {
+                    inKeys.append(keys.at(i));
+                    inValues.append(v);
+                }
             }
+            if (!outKeys.isEmpty()) {
+                const QColor red(255, 0, 0, 150);
+                QCPGraph *outGraph = graph->addGraph();
+                outGraph->setData(outKeys, outValues, true);
+                outGraph->setPen(QPen(Qt::red, 1.5));
+                outGraph->setLineStyle(QCPGraph::lsNone);
+                outGraph->setScatterStyle(
+                    QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(red, 1.5), QBrush(red, Qt::SolidPattern), 7));
+            }
+            add_bars(diagram, inKeys, inValues, QColor(0, 0, 255, 100));
+            add_bars(diagram, outKeys, outValues, QColor(255, 0, 0, 100));
+        } else {
+            add_bars(diagram, keys, data, QColor(0, 0, 255, 100));
         }
-        if (!outKeys.isEmpty()) {
-            const QColor red(255, 0, 0, 150);
-            QCPGraph *outGraph = graph->addGraph();
-            outGraph->setData(outKeys, outValues, true);
-            outGraph->setPen(QPen(Qt::red, 1.5));
-            outGraph->setLineStyle(QCPGraph::lsNone);
-            outGraph->setScatterStyle(
-                QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(red, 1.5), QBrush(red, Qt::SolidPattern), 7));
-        }
-        add_bars(diagram, inKeys, inValues, QColor(0, 0, 255, 100));
-        add_bars(diagram, outKeys, outValues, QColor(255, 0, 0, 100));
-    } else {
-        add_bars(diagram, keys, data, QColor(0, 0, 255, 100));
+
+        graph->xAxis->setRange(0, n + 1);
+        diagram->xAxis->setRange(0, n + 1);
+
+        const QCPRange range = value_range(values);
+
+        update_limit_lines();
+
+        // Equal bounds (all values alike, or a single 0) are refused by the axis, which keeps its range.
+        graph->yAxis->setRange(range);
+        diagram->yAxis->setRange(range);
     }
-
-    graph->xAxis->setRange(0, n + 1);
-    diagram->xAxis->setRange(0, n + 1);
-
-    const QCPRange range = value_range(values);
-
-    update_limit_lines();
-
-    // Equal bounds (all values alike, or a single 0) are refused by the axis, which keeps its range.
-    graph->yAxis->setRange(range);
-    diagram->yAxis->setRange(range);
-
     graph->replot();
     diagram->replot();
 }
@@ -167,8 +195,8 @@ void MainWindow::plot_block(QListWidgetItem *item)
 void MainWindow::update_limit_lines()
 {
     // The lines change after this replot: they show with the next one.
-    ui->graph->replot();
-    ui->diagram->replot();
+    replot(ui->graph);
+    replot(ui->diagram);
 
     const bool ticked = ui->set_limits_checkbox->isChecked();
     for (QCPItemStraightLine *line : {graphMinLine, graphMaxLine, diagramMinLine, diagramMaxLine})
@@ -223,8 +251,14 @@ void MainWindow::on_graphs_limits_max_editingFinished()
 
 void MainWindow::on_set_limits_checkbox_stateChanged(int)
 {
-    update_limit_lines();
-    if (QListWidgetItem *current = ui->block_names_list->currentItem()) {
+    QListWidgetItem *current = ui->block_names_list->currentItem();
+    {
+        // When plot_block draws right after, its replot is the one that shows.
+        const bool redrawn = current && ui->block_names_list->row(current) < blocks.size();
+        const ReplotHold hold(redrawn);
+        update_limit_lines();
+    }
+    if (current) {
         plot_block(current);
         highlight_table_by_limits();
     }

@@ -357,6 +357,41 @@ private slots:
         QCOMPARE(ui->graphs_limits_max->value(), QString::number(ui->graph->yAxis->range().upper, 'f', 1).toDouble());
     }
 
+    void replots()
+    {
+        QSignalSpy graphReplots(ui->graph, &QCustomPlot::afterReplot);
+        QSignalSpy diagramReplots(ui->diagram, &QCustomPlot::afterReplot);
+
+        // Drawing a block shows once per plot, with its limit lines.
+        set_limits(*w, 0.0, 5.0, true);
+        graphReplots.clear();
+        diagramReplots.clear();
+        show_values(*w, {1, 2, 3});
+        QCOMPARE(graphReplots.count(), 1);
+        QCOMPARE(diagramReplots.count(), 1);
+
+        // Every range change still replots both.
+        ui->diagram->xAxis->setRange(0.5, 2.5);
+        QCOMPARE(graphReplots.count(), 2);
+        QCOMPARE(diagramReplots.count(), 2);
+        ui->graphs_limits_max->setValue(9);
+        w->on_graphs_limits_max_editingFinished();
+        QCOMPARE(graphReplots.count(), 3);
+        QCOMPARE(diagramReplots.count(), 3);
+
+        // Without a block to redraw, the check box replots (before moving the lines).
+        ui->block_names_list->setCurrentRow(-1);
+        ui->set_limits_checkbox->setChecked(false);
+        QCOMPARE(graphReplots.count(), 4);
+        QCOMPARE(diagramReplots.count(), 4);
+        // With one, the redraw is the replot that shows.
+        ui->block_names_list->setCurrentRow(0);
+        ui->set_limits_checkbox->setChecked(true);
+        QCOMPARE(graphReplots.count(), 5);
+        QCOMPARE(diagramReplots.count(), 5);
+        QVERIFY(MainWindowAccess::graphMinLine(*w)->visible());
+    }
+
     void shift_zooms_the_value_axis()
     {
         w->show();
