@@ -235,7 +235,7 @@ private slots:
         int at = 0;
         for (int i = 0; i < sizes.size(); ++i) {
             const qint64 t = host.arrivals.at(at);
-            QVERIFY2(t >= earliest.at(i) && t < earliest.at(i) + 30,
+            QVERIFY2(t >= earliest.at(i) && t < earliest.at(i) + 60,
                      qPrintable(QStringLiteral("chunk %1 at %2 ms").arg(i).arg(t)));
             if (i > 0)
                 QVERIFY(host.arrivals.at(at - 1) < t - 10); // a real gap before it
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(host.received.size(), 4000);
         const double wireMs = 4004 * 1000.0 / InstrumentEmulator::BytesPerSecond; // 695 ms
         const qint64 took = host.arrivals.constLast();
-        QVERIFY2(took > wireMs * 0.97 && took < wireMs * 1.05, qPrintable(QString::number(took)));
+        QVERIFY2(took > wireMs * 0.97 && took < wireMs * 1.10, qPrintable(QString::number(took)));
         // The first bytes come after the request's and their own wire time, not at once.
         QVERIFY(host.arrivals.constFirst() >= 1);
     }
