@@ -8,7 +8,7 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include "faultspec.h"
+#include "faultsetting.h"
 #include "instrumentemulator.h"
 
 int main(int argc, char *argv[])
@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption faultOption(QStringLiteral("fault"),
             QStringLiteral("COMMAND:KIND[=VALUE], repeatable. Kinds: silent, error, answer=HEX, cut=N, extra=HEX, "
                            "delay=MS, pieces=SIZE/GAPMS, late=HEX/MS, unplug=N, skip=N, count=N."),
-            QStringLiteral("spec"));
+            QStringLiteral("setting"));
     const QCommandLineOption unaskedOption(QStringLiteral("unasked"),
             QStringLiteral("Send these bytes unasked, MS milliseconds after start (repeatable)."),
             QStringLiteral("HEX/MS"));
@@ -59,11 +59,11 @@ int main(int argc, char *argv[])
     }
 
     QHash<int, CommandFault> faults;
-    for (const QString &spec : parser.values(faultOption)) {
+    for (const QString &setting : parser.values(faultOption)) {
         int command = 0;
         QString error;
-        CommandFault fault = faults.value(int(spec.section(QLatin1Char(':'), 0, 0).toUInt()));
-        if (!parseFaultSpec(spec, &command, &fault, &error)) {
+        CommandFault fault = faults.value(int(setting.section(QLatin1Char(':'), 0, 0).toUInt()));
+        if (!parseFaultSetting(setting, &command, &fault, &error)) {
             err << "ormeda-emulator: " << error << Qt::endl;
             return 2;
         }

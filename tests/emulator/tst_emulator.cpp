@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "faultspec.h"
+#include "faultsetting.h"
 #include "instrumentemulator.h"
 
 Q_DECLARE_METATYPE(CommandFault)
@@ -338,7 +338,7 @@ private slots:
 
     void faultSpecs_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("setting");
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("check"); // field=value as read back below; empty when invalid
         QTest::newRow("silent") << "5:silent" << 5 << "silent=1";
@@ -360,13 +360,13 @@ private slots:
     }
     void faultSpecs()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, setting);
         QFETCH(int, command);
         QFETCH(QString, check);
         int code = -1;
         CommandFault f;
         QString error;
-        const bool ok = parseFaultSpec(spec, &code, &f, &error);
+        const bool ok = parseFaultSetting(setting, &code, &f, &error);
         QCOMPARE(ok, !check.isEmpty());
         if (!ok) {
             QVERIFY(!error.isEmpty());

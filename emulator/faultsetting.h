@@ -1,5 +1,5 @@
-#ifndef FAULTSPEC_H
-#define FAULTSPEC_H
+#ifndef FAULTSETTING_H
+#define FAULTSETTING_H
 
 #include <QString>
 
@@ -10,6 +10,6 @@
 // Kinds: silent, error, answer=HEX, cut=N, extra=HEX, delay=MS,
 // pieces=SIZE/GAPMS, late=HEX/MS, unplug=N, skip=N, count=N.
 // Example: "9:pieces=64/30" sends block data in pieces of 64 bytes 30 ms apart.
-bool parseFaultSpec(const QString &spec, int *command, CommandFault *fault, QString *error);
+bool parseFaultSetting(const QString &text, int *command, CommandFault *fault, QString *error);
 
-#endif // FAULTSPEC_H
+#endif // FAULTSETTING_H

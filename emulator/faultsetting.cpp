@@ -1,4 +1,4 @@
-#include "faultspec.h"
+#include "faultsetting.h"
 
 #include <QStringList>
 
@@ -40,15 +40,15 @@ bool pair(const QString &text, QString *first, QString *second)
 
 } // namespace
 
-bool parseFaultSpec(const QString &spec, int *command, CommandFault *fault, QString *error)
+bool parseFaultSetting(const QString &text, int *command, CommandFault *fault, QString *error)
 {
-    const int colon = spec.indexOf(QLatin1Char(':'));
+    const int colon = text.indexOf(QLatin1Char(':'));
     int code = -1;
-    if (colon <= 0 || !toCount(spec.left(colon), &code) || code > 255) {
-        *error = QStringLiteral("'%1': expected COMMAND:KIND[=VALUE]").arg(spec);
+    if (colon <= 0 || !toCount(text.left(colon), &code) || code > 255) {
+        *error = QStringLiteral("'%1': expected COMMAND:KIND[=VALUE]").arg(text);
         return false;
     }
-    const QString setting = spec.mid(colon + 1);
+    const QString setting = text.mid(colon + 1);
     const int equals = setting.indexOf(QLatin1Char('='));
     const QString kind = equals < 0 ? setting : setting.left(equals);
     const QString value = equals < 0 ? QString() : setting.mid(equals + 1);
@@ -79,11 +79,11 @@ bool parseFaultSpec(const QString &spec, int *command, CommandFault *fault, QStr
     else if (kind == QLatin1String("count"))
         ok = toCount(value, &f.count);
     else {
-        *error = QStringLiteral("'%1': unknown fault '%2'").arg(spec, kind);
+        *error = QStringLiteral("'%1': unknown fault '%2'").arg(text, kind);
         return false;
     }
     if (!ok || ((kind == QLatin1String("silent") || kind == QLatin1String("error")) && equals >= 0)) {
-        *error = QStringLiteral("'%1': bad value for '%2'").arg(spec, kind);
+        *error = QStringLiteral("'%1': bad value for '%2'").arg(text, kind);
         return false;
     }
     *command = code;
