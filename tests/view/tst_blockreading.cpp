@@ -130,11 +130,13 @@ private slots:
         QFETCH(QByteArray, raw);
         QFETCH(QString, name);
 
-        QVERIFY(attach({raw_block(raw, {2.5f})}));
+        // Enough values that the data request's time-out (10 ms a value) leaves room on a busy machine.
+        const QVector<float> values(30, 2.5f);
+        QVERIFY(attach({raw_block(raw, values)}));
         read();
         QCOMPARE(list_texts(ui->block_names_list), QStringList{name});
         QCOMPARE(MainWindowAccess::blocks(*w).at(0).first, name);
-        QCOMPARE(MainWindowAccess::blocks(*w).at(0).second, QVector<float>{2.5f});
+        QCOMPARE(MainWindowAccess::blocks(*w).at(0).second, values);
     }
 
     void read_order_and_button_states()
