@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QListWidgetItem>
 
+#include "denseplottables.h"
 #include "qcustomplot.h"
 
 namespace {
@@ -47,6 +48,14 @@ QCPRange value_range(const QVector<float> &values)
     }
     const double margin = 0.5 * (double(maximum) - double(minimum));
     return QCPRange(minimum - margin, maximum + margin);
+}
+
+// What addGraph does, with a graph that copes with long blocks.
+QCPGraph *add_graph(QCustomPlot *plot)
+{
+    auto *graph = new DenseGraph(plot->xAxis, plot->yAxis);
+    graph->setName(QLatin1String("Graph ") + QString::number(plot->graphCount()));
+    return graph;
 }
 
 void set_zoom_orientation(QCustomPlot *plot, Qt::Orientations orientation)
@@ -144,7 +153,7 @@ void MainWindow::plot_block(QListWidgetItem *item)
         graph->clearGraphs();
         diagram->clearPlottables();
 
-        QCPGraph *mainGraph = graph->addGraph();
+        QCPGraph *mainGraph = add_graph(graph);
         mainGraph->setData(keys, data, true);
         mainGraph->setPen(QPen(Qt::blue, 2.0));
         mainGraph->setLineStyle(QCPGraph::lsLine);
@@ -164,7 +173,7 @@ void MainWindow::plot_block(QListWidgetItem *item)
             }
             if (!outKeys.isEmpty()) {
                 const QColor red(255, 0, 0, 150);
-                QCPGraph *outGraph = graph->addGraph();
+                QCPGraph *outGraph = add_graph(graph);
                 outGraph->setData(outKeys, outValues, true);
                 outGraph->setPen(QPen(Qt::red, 1.5));
                 outGraph->setLineStyle(QCPGraph::lsNone);
