@@ -7,7 +7,7 @@
 #include "fontsize.h"
 #include "mainwindow.h"
 #include "mainwindowaccess.h"
-#include "tst_settings_sandbox.h"
+#include "settingssandbox.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 
 #include "mainwindow.h"
 #include "mainwindowaccess.h"
-#include "tst_settings_sandbox.h"
+#include "settingssandbox.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "mainwindow.h"
 #include "mainwindowaccess.h"
 #include "settingsfile.h"
-#include "tst_settings_sandbox.h"
+#include "settingssandbox.h"
 
 namespace {
 

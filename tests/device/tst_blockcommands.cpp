@@ -2,43 +2,14 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include <cstring>
-
+#include "bytes.h"
 #include "debugcapture.h"
-#include "instrumentemulator.h"
-#include "instrumentfixture.h"
 #include "port.h"
+#include "sharedinstrument.h"
 
 Q_DECLARE_METATYPE(CommandFault)
 
 namespace {
-
-QByteArray hex(const char *digits)
-{
-    return QByteArray::fromHex(digits);
-}
-
-float fromBits(quint32 bits)
-{
-    float f;
-    std::memcpy(&f, &bits, 4);
-    return f;
-}
-
-quint32 bitsOf(float f)
-{
-    quint32 bits;
-    std::memcpy(&bits, &f, 4);
-    return bits;
-}
-
-QVector<quint32> bitsOf(const QVector<float> &values)
-{
-    QVector<quint32> bits;
-    for (float f : values)
-        bits.append(bitsOf(f));
-    return bits;
-}
 
 QVector<float> counting(int n)
 {
@@ -50,14 +21,10 @@ QVector<float> counting(int n)
 
 } // namespace
 
-// One emulator and one connected Port serve every case; each case sets the
-// blocks and faults it needs.
-class BlockCommandsTest : public QObject
+// Each case sets the blocks and faults it needs.
+class BlockCommandsTest : public QObject, private SharedInstrument
 {
     Q_OBJECT
-
-    InstrumentEmulator emulator;
-    Port *port = nullptr;
 
     void setBlocks(const QVector<QVector<float>> &valueLists)
     {
@@ -68,25 +35,9 @@ class BlockCommandsTest : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        listPorts({});
-        QVERIFY(emulator.openPseudoTerminal());
-        port = new Port;
-        QVERIFY(plugInstrument(*port, emulator));
-    }
-    void cleanupTestCase()
-    {
-        delete port;
-        listSystemPorts();
-    }
-    void init()
-    {
-        QTRY_VERIFY(emulator.isIdle());
-        QTest::qWait(10);
-        emulator.clearFaults();
-        emulator.clearRequests();
-    }
+    void initTestCase() { QVERIFY(openLink()); }
+    void cleanupTestCase() { closeLink(); }
+    void init() { QVERIFY(settleEmulator(emulator)); }
 
     void workedExample()
     {

@@ -1,11 +1,11 @@
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QtTest>
 
 #include "debugcapture.h"
 #include "instrumentemulator.h"
 #include "instrumentfixture.h"
 #include "mainwindowaccess.h"
+#include "settingssandbox.h"
 
 // The read button follows the link: the handshake enables it, a loss disables it.
 class ReadButtonTest : public QObject
@@ -13,15 +13,7 @@ class ReadButtonTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        listPorts({});
-    }
-    void cleanupTestCase()
-    {
-        listSystemPorts();
-    }
+    void initTestCase() { QVERIFY(sandbox.startWithoutPorts()); }
 
     void followsUnplugAndReplug()
     {
@@ -46,6 +38,9 @@ private slots:
         QVERIFY(read->isEnabled());
         QCOMPARE(MainWindowAccess::port(window).getBlocksAmount(), sampleBlocks().size());
     }
+
+private:
+    SettingsSandbox sandbox;
 };
 
 QTEST_MAIN(ReadButtonTest)

@@ -2,53 +2,22 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "bytes.h"
 #include "debugcapture.h"
-#include "instrumentemulator.h"
-#include "instrumentfixture.h"
 #include "port.h"
 #include "portaccess.h"
+#include "sharedinstrument.h"
 
 Q_DECLARE_METATYPE(CommandFault)
 
-namespace {
-
-QByteArray hex(const char *digits)
-{
-    return QByteArray::fromHex(digits);
-}
-
-} // namespace
-
-// One emulator and one connected Port serve every case.
-class TransactionTest : public QObject
+class TransactionTest : public QObject, private SharedInstrument
 {
     Q_OBJECT
 
-    InstrumentEmulator emulator;
-    Port *port = nullptr;
-
 private slots:
-    void initTestCase()
-    {
-        listPorts({});
-        QVERIFY(emulator.openPseudoTerminal());
-        emulator.setBlocks({EmulatedBlock::named(QStringLiteral("Block"), {1.0f, 2.0f})});
-        port = new Port;
-        QVERIFY(plugInstrument(*port, emulator));
-    }
-    void cleanupTestCase()
-    {
-        delete port;
-        listSystemPorts();
-    }
-    void init()
-    {
-        emulator.clearFaults();
-        emulator.clearRequests();
-        // Let bytes of an earlier case land before the next one starts.
-        QTRY_VERIFY(emulator.isIdle());
-        QTest::qWait(10);
-    }
+    void initTestCase() { QVERIFY(openLink({EmulatedBlock::named(QStringLiteral("Block"), {1.0f, 2.0f})})); }
+    void cleanupTestCase() { closeLink(); }
+    void init() { QVERIFY(settleEmulator(emulator)); }
 
     void uintToBytesIsLowByteFirst()
     {

@@ -5,26 +5,15 @@
 #include <QtTest>
 
 #include <cmath>
-#include <cstring>
 
+#include "bytes.h"
 #include "faultsetting.h"
 #include "instrumentemulator.h"
+#include "sharedinstrument.h"
 
 Q_DECLARE_METATYPE(CommandFault)
 
 namespace {
-
-QByteArray hex(const char *digits)
-{
-    return QByteArray::fromHex(digits);
-}
-
-quint32 bitsOf(float f)
-{
-    quint32 bits;
-    std::memcpy(&bits, &f, 4);
-    return bits;
-}
 
 // The host's end of the line, recording when each chunk arrived.
 class Host : public QObject
@@ -86,11 +75,8 @@ private slots:
     }
     void init()
     {
-        QTRY_VERIFY(emulator.isIdle());
-        QTest::qWait(5);
+        QVERIFY(settleEmulator(emulator, 5));
         host.port.readAll();
-        emulator.clearFaults();
-        emulator.clearRequests();
         emulator.setPaced(false);
         emulator.setBlocks({EmulatedBlock::named("One", {1.0f, 2.5f, -0.5f}),
                             EmulatedBlock::named("Two", {}, NamePadding::Zeros)});

@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -13,6 +12,8 @@
 #include "mainwindowaccess.h"
 #include "modaldriver.h"
 #include "plotcapture.h"
+#include "settingssandbox.h"
+#include "urlcatcher.h"
 #include "xlsxreader.h"
 
 namespace {
@@ -54,36 +55,20 @@ QStringList cells_starting(const XlsxReadBack &back, const QString &prefix)
 
 } // namespace
 
-// Takes the desktop's "open this file" requests, so no viewer starts.
-class OpenedUrls : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
-
 class TestExcelExport : public QObject
 {
     Q_OBJECT
 
+    SettingsSandbox sandbox;
     QTemporaryDir dir;
-    OpenedUrls opened;
+    UrlCatcher opened;
 
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(sandbox.startWithoutPorts());
         QVERIFY(dir.isValid());
-        QDesktopServices::setUrlHandler("file", &opened, "open");
-        listPorts({});
-    }
-
-    void cleanupTestCase()
-    {
-        QDesktopServices::unsetUrlHandler("file");
-        listSystemPorts();
+        opened.catchFileUrls();
     }
 
     void init() { opened.urls.clear(); }

@@ -2,7 +2,6 @@
 // exported through the PDF button, read back in Russian and in English.
 #include <QtTest>
 
-#include <QDesktopServices>
 #include <QListWidget>
 #include <QTemporaryDir>
 
@@ -10,53 +9,9 @@
 #include "instrumentfixture.h"
 #include "mainwindowaccess.h"
 #include "modaldriver.h"
-
-namespace {
-
-QStringList words(const QString &line)
-{
-    return line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-}
-
-QList<QStringList> pdf_rows(const QString &path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    // Pages end in their number, which is left out here.
-    QList<QStringList> rows;
-    const QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
-    for (int page = 0; page < pages.size(); ++page) {
-        QList<QStringList> pageRows;
-        for (const QString &line : pages.at(page).split(QLatin1Char('\n')))
-            if (!words(line).isEmpty())
-                pageRows << words(line);
-        if (!pageRows.isEmpty() && pageRows.last() == QStringList(QString::number(page + 1)))
-            pageRows.removeLast();
-        rows += pageRows;
-    }
-    return rows;
-}
-
-int picture_count(const QString &path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput())
-        .count(QRegularExpression(QStringLiteral("\\bimage\\s+600\\s+400\\b")));
-}
-
-} // namespace
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
+#include "pdftools.h"
+#include "settingssandbox.h"
+#include "urlcatcher.h"
 
 class TestPdfEndToEnd : public QObject
 {
@@ -65,14 +20,9 @@ class TestPdfEndToEnd : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(home.isValid());
-        qputenv("HOME", QFile::encodeName(home.path()));
-        QStandardPaths::setTestModeEnabled(true);
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
-        listPorts({});
+        QVERIFY(sandbox.startWithoutPorts());
+        viewer.catchFileUrls();
     }
-
-    void cleanupTestCase() { listSystemPorts(); }
 
     void report_data()
     {
@@ -171,12 +121,12 @@ private slots:
             english ? QStringLiteral("Testing carried out") + QString(32, QLatin1Char('_')) + QStringLiteral(",signature")
                     : QStringLiteral("Контроль проведён") + QString(44, QLatin1Char('_')) + QStringLiteral(", подпись");
         QCOMPARE(rows.value(expected.size()), words(signature));
-        QCOMPARE(picture_count(path), 2);
+        QCOMPARE(pdf_pictures(path).count(QStringLiteral("600x400")), 2);
         QCOMPARE(rows.size(), expected.size() + 1); // nothing else, no device section
     }
 
 private:
-    QTemporaryDir home;
+    SettingsSandbox sandbox;
     QTemporaryDir dir;
     UrlCatcher viewer;
 };

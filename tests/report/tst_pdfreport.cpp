@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -9,36 +8,17 @@
 
 #include <qcustomplot.h>
 
-#include <unistd.h>
-
-#include "instrumentfixture.h"
 #include "mainwindowaccess.h"
 #include "modaldriver.h"
+#include "pathlock.h"
+#include "pdftools.h"
+#include "settingssandbox.h"
+#include "urlcatcher.h"
 
 namespace {
 
 const QString saveFailureText = QStringLiteral(
     "Не удалось сохранить файл.\nПожалуйста, проверьте права на запись и не открыта ли прошлая версия файла.");
-
-QString run_tool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QStringList pdf_lines(const QString &path)
-{
-    return run_tool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
-        .split(QLatin1Char('\n'));
-}
-
-QStringList words(const QString &line)
-{
-    return line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-}
 
 // Index of the first line whose words are exactly these, or -1.
 int find_row(const QStringList &lines, const QStringList &expected, int from = 0)
@@ -55,20 +35,6 @@ int find_text(const QStringList &lines, const QString &text, int from = 0)
         if (lines.at(i).contains(text))
             return i;
     return -1;
-}
-
-// Pictures of the PDF as "width x height", in page order.
-QStringList pdf_pictures(const QString &path)
-{
-    QStringList pictures;
-    const QStringList lines = run_tool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
-                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (int i = 2; i < lines.size(); ++i) {
-        const QStringList columns = words(lines.at(i));
-        if (columns.size() > 4 && columns.at(2) == QLatin1String("image"))
-            pictures << columns.at(3) + QLatin1Char('x') + columns.at(4);
-    }
-    return pictures;
 }
 
 struct PdfWord
@@ -114,21 +80,6 @@ QRectF line_box(const QList<PdfWord> &all, const QString &first)
     return {};
 }
 
-// Root ignores permissions, so the folder gets the immutable attribute instead.
-bool lock_folder(const QString &path)
-{
-    if (::geteuid() != 0)
-        return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
-}
-
-void unlock_folder(const QString &path)
-{
-    if (::geteuid() == 0)
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
 void clear_form(Ui::MainWindow *ui)
 {
     for (QLineEdit *edit : ui->centralwidget->findChildren<QLineEdit *>())
@@ -141,15 +92,6 @@ void clear_form(Ui::MainWindow *ui)
 
 } // namespace
 
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
 class TestPdfReport : public QObject
 {
     Q_OBJECT
@@ -157,22 +99,16 @@ class TestPdfReport : public QObject
 private slots:
     void initTestCase()
     {
-        // A home of our own: no settings of other runs, none left behind.
-        QVERIFY(home.isValid());
-        qputenv("HOME", QFile::encodeName(home.path()));
-        QStandardPaths::setTestModeEnabled(true);
-        listPorts({}); // no serial port of this machine is probed
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
+        QVERIFY(sandbox.startWithoutPorts());
+        viewer.catchFileUrls();
         QVERIFY(dir.isValid());
     }
-
-    void cleanupTestCase() { listSystemPorts(); }
 
     // Each case starts from no settings file: a window saves its form on the way out.
     void cleanup()
     {
         window.reset();
-        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/config.json"));
+        SettingsSandbox::clear();
     }
 
     void init()
@@ -492,7 +428,7 @@ private slots:
         } else {
             lockedFolder = dir.filePath(QStringLiteral("read-only"));
             QVERIFY(QDir().mkpath(lockedFolder));
-            if (!lock_folder(lockedFolder))
+            if (!lock_path(lockedFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner))
                 QSKIP("cannot make a folder without write access here");
             path = lockedFolder + QStringLiteral("/report.pdf");
         }
@@ -501,7 +437,7 @@ private slots:
         driver.then(ModalDriver::press(QMessageBox::Ok));
         window->export_to_pdf(path, true);
         if (!lockedFolder.isEmpty())
-            unlock_folder(lockedFolder);
+            unlock_path(lockedFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
         QCOMPARE(driver.seen.size(), 1);
         const SeenModal box = driver.seen.at(0);
@@ -627,7 +563,7 @@ private:
         ui->block_names_list->setCurrentRow(0);
     }
 
-    QTemporaryDir home;
+    SettingsSandbox sandbox;
     QTemporaryDir dir;
     int exports = 0;
     UrlCatcher viewer;

@@ -7,32 +7,27 @@
 #include <QTranslator>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include "instrumentfixture.h"
 #include "mainwindowaccess.h"
 #include "modaldriver.h"
+#include "pathlock.h"
 #include "reportfilename.h"
+#include "settingssandbox.h"
 
 namespace {
 
 const QString saveFailureText = QStringLiteral(
     "Не удалось сохранить файл.\nПожалуйста, проверьте права на запись и не открыта ли прошлая версия файла.");
 
-// A file that exists and cannot be opened for reading and writing. Root ignores
-// permissions, so it gets the immutable attribute instead.
+// A file that exists and cannot be opened for reading and writing.
 bool lock_file(const QString &path)
 {
-    if (::geteuid() != 0)
-        return QFile::setPermissions(path, QFileDevice::ReadOwner);
-    return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
+    return lock_path(path, QFileDevice::ReadOwner);
 }
 
 void unlock_file(const QString &path)
 {
-    if (::geteuid() == 0)
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    unlock_path(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 QByteArray file_state(const QString &path)
@@ -55,21 +50,12 @@ class TestReportForm : public QObject
 private slots:
     void initTestCase()
     {
-        // A home of our own: no settings of other runs, none left behind.
-        QVERIFY(home.isValid());
-        qputenv("HOME", QFile::encodeName(home.path()));
-        QStandardPaths::setTestModeEnabled(true);
-        listPorts({}); // no serial port of this machine is probed
+        QVERIFY(sandbox.startWithoutPorts());
         QVERIFY(dir.isValid());
     }
 
-    void cleanupTestCase() { listSystemPorts(); }
-
     // Each case starts from no settings file: a window saves its form on the way out.
-    void cleanup()
-    {
-        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/config.json"));
-    }
+    void cleanup() { SettingsSandbox::clear(); }
 
     void proposedPath_data()
     {
@@ -405,7 +391,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir home;
+    SettingsSandbox sandbox;
     QTemporaryDir dir;
 };
 

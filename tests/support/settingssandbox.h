@@ -1,5 +1,5 @@
-#ifndef TST_SETTINGS_SANDBOX_H
-#define TST_SETTINGS_SANDBOX_H
+#ifndef SETTINGSSANDBOX_H
+#define SETTINGSSANDBOX_H
 
 #include <QDir>
 #include <QFile>
@@ -7,11 +7,19 @@
 #include <QTemporaryDir>
 #include <QtGlobal>
 
+#include "instrumentfixture.h"
+
 // Points the home folder at a fresh temporary one and turns on the test locations, so that
 // neither the user's settings nor a parallel run of the same suite can be touched.
 class SettingsSandbox
 {
 public:
+    ~SettingsSandbox()
+    {
+        if (portsHidden)
+            listSystemPorts();
+    }
+
     bool start()
     {
         if (!home.isValid())
@@ -19,6 +27,15 @@ public:
         qputenv("HOME", QFile::encodeName(home.path()));
         QStandardPaths::setTestModeEnabled(true);
         return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).startsWith(home.path());
+    }
+
+    // The same, and until the sandbox ends the port monitors list no port, so
+    // no serial port of this machine is probed.
+    bool startWithoutPorts()
+    {
+        listPorts({});
+        portsHidden = true;
+        return start();
     }
 
     static QString folder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
@@ -33,6 +50,7 @@ public:
 
 private:
     QTemporaryDir home;
+    bool portsHidden = false;
 };
 
-#endif // TST_SETTINGS_SANDBOX_H
+#endif // SETTINGSSANDBOX_H
