@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache
   qtbase5-dev libqt5serialport5-dev qttools5-dev-tools libqcustomplot-dev libxlsxwriter-dev
-  fonts-liberation2 xvfb xauth x11-utils imagemagick poppler-utils python3-openpyxl socat
+  fontconfig fonts-dejavu-core fonts-liberation2 xvfb xauth x11-utils imagemagick poppler-utils python3-openpyxl socat
 )
 
 missing=()
@@ -20,4 +20,4 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$SUDO apt-get install -y -qq "${missing[@]}"
