@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config ccache
-  qtbase5-dev libqt5serialport5-dev qttools5-dev-tools libqcustomplot-dev libxlsxwriter-dev
+  qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqcustomplot-dev libxlsxwriter-dev zlib1g-dev
   fontconfig fonts-dejavu-core fonts-liberation2 xvfb xauth x11-utils imagemagick poppler-utils python3-openpyxl socat
 )
 
