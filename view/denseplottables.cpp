@@ -1,6 +1,9 @@
 #include "denseplottables.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -78,4 +81,227 @@ void DenseGraph::drawScatterPlot(QCPPainter *painter, const QVector<QPointF> &sc
         painter->drawPixmap(x, y, stamps.at(yStep * stampSteps + xStep));
     }
     painter->restore();
+}
+
+namespace {
+
+// Share of [from, to] that falls in [cell, cell + 1].
+double overlap(double from, double to, int cell)
+{
+    return std::max(0.0, std::min(to, cell + 1.0) - std::max(from, double(cell)));
+}
+
+// What the bars put on one pixel, summed over the bars that touch it.
+struct Cell
+{
+    double light = 0;   // log of the light let through
+    double opacity = 0; // light taken away, bar by bar
+    double fill = 0;    // of that, the part the fill tints
+
+    Cell &operator+=(const Cell &other)
+    {
+        light += other.light;
+        opacity += other.opacity;
+        fill += other.fill;
+        return *this;
+    }
+    Cell &operator-=(const Cell &other)
+    {
+        light -= other.light;
+        opacity -= other.opacity;
+        fill -= other.fill;
+        return *this;
+    }
+};
+
+// The cells of the whole picture, each column filled in at the cost of the ends of its spans.
+struct BarSums
+{
+    BarSums(int width, int height) : width(width), height(height), cells(size_t(width) * size_t(height + 1)) {}
+
+    // One bar's share of a column: its two side hairlines cover `left` and `right` of it and
+    // its fill `inside`. The fill goes down first and the outline over it.
+    void add(int column, double top, double bottom, double left, double right, double inside, int penAlpha,
+             int fillAlpha)
+    {
+        if (column < 0 || column >= width || bottom <= top)
+            return;
+        const int first = std::max(0, int(std::floor(top)));
+        const int last = std::min(height - 1, int(std::ceil(bottom)) - 1);
+        if (first <= last) {
+            const auto add_rows = [&](int from, int to, double share) {
+                addLayer(column, from, to, painted(penAlpha, left * share), painted(penAlpha, right * share),
+                         painted(fillAlpha, inside * share));
+            };
+            add_rows(first, first + 1, overlap(top, bottom, first));
+            if (last > first)
+                add_rows(last, last + 1, overlap(top, bottom, last));
+            if (last - first > 1)
+                add_rows(first + 1, last, 1.0);
+        }
+        if (inside <= 0)
+            return;
+        // The hairlines across its two ends, as short as the bar is wide.
+        for (const double end : {top, bottom}) {
+            for (int row = int(std::floor(end - 0.5)); row <= int(std::floor(end + 0.5)); ++row) {
+                if (row >= 0 && row < height)
+                    addLayer(column, row, row + 1, painted(penAlpha, inside * overlap(end - 0.5, end + 0.5, row)), 0, 0);
+            }
+        }
+    }
+
+    // The opacity the raster engine paints with, in steps of 1/255: coverage and colour in
+    // 8 bits, the faintest touch still a step.
+    static int painted(int alpha, double coverage)
+    {
+        if (coverage <= 0 || alpha <= 0)
+            return 0;
+        const int steps = std::max(1, int(255 * std::min(1.0, coverage) + 0.5));
+        return (alpha * steps + 127) / 255;
+    }
+
+    // Two hairlines and the fill under them, each as opaque as its steps.
+    void addLayer(int column, int from, int to, int left, int right, int inside)
+    {
+        if (left + right + inside == 0)
+            return;
+        const double penThrough = through(left) * through(right);
+        const double fillThrough = through(inside);
+        const Cell layer{logThrough(left) + logThrough(right) + logThrough(inside), 1 - penThrough * fillThrough,
+                         (1 - fillThrough) * penThrough};
+        Cell *at = &cells[size_t(column) * size_t(height + 1)];
+        at[from] += layer;
+        at[to] -= layer;
+    }
+
+    static double through(int steps) { return 1 - steps / 255.0; }
+
+    static double logThrough(int steps)
+    {
+        static const std::array<double, 256> logs = [] {
+            std::array<double, 256> table{};
+            for (int i = 0; i < 255; ++i)
+                table[size_t(i)] = std::log(through(i));
+            table[255] = -50.0; // opaque
+            return table;
+        }();
+        return logs[size_t(steps)];
+    }
+
+    // Turns the differences into totals, one column after the other.
+    void accumulate()
+    {
+        for (size_t start = 0; start < cells.size(); start += size_t(height + 1))
+            for (size_t row = 1; row < size_t(height); ++row)
+                cells[start + row] += cells[start + row - 1];
+    }
+
+    const Cell &at(int column, int row) const { return cells[size_t(column) * size_t(height + 1) + size_t(row)]; }
+
+    int width;
+    int height;
+    std::vector<Cell> cells; // a column at a time, the running sums down it
+};
+
+} // namespace
+
+void DenseBars::draw(QCPPainter *painter)
+{
+    if (!drawDense(painter))
+        QCPBars::draw(painter);
+}
+
+// Tens of thousands of antialiased outlines, each touching hundreds of pixels, cost the
+// library over a hundred milliseconds. A bar far narrower than a pixel is a sliver the raster
+// engine outlines as two hairlines down its sides, shared between two pixel columns by where
+// it falls, with a sliver of fill between them. However they are stacked, the layers on a
+// pixel let through the product of their transmittances, so the whole set is one sum of
+// logarithms per pixel, filled in down each column at the cost of each span's two ends.
+bool DenseBars::drawDense(QCPPainter *painter)
+{
+    QCPAxis *keys = keyAxis();
+    QCPAxis *values = valueAxis();
+    if (!keys || !values || keys->orientation() != Qt::Horizontal || !plain_raster(painter)
+        || !selection().isEmpty() || barsGroup() || barBelow() || barAbove())
+        return false;
+    // Up to about one bar per pixel the bars still stand apart, and the library is as quick.
+    const auto begin = mDataContainer->findBegin(keys->range().lower);
+    const auto end = mDataContainer->findEnd(keys->range().upper);
+    if (end - begin <= 1.5 * key_pixels(keys))
+        return false;
+    const QPen pen = mPen;
+    const bool hairline = pen.style() == Qt::NoPen
+                          || (pen.style() == Qt::SolidLine && pen.widthF() <= 1.0
+                              && pen.brush().style() == Qt::SolidPattern);
+    const Qt::BrushStyle fillStyle = mBrush.style();
+    if (!hairline || (fillStyle != Qt::SolidPattern && fillStyle != Qt::NoBrush))
+        return false;
+    applyDefaultAntialiasingHint(painter);
+    if (!painter->antialiasing())
+        return false;
+
+    // Device pixels: the transform carries the painter's half-pixel shift for smooth drawing.
+    const QTransform toDevice = painter->transform();
+    const QRect device(0, 0, painter->device()->width(), painter->device()->height());
+    const QRect area = painter->hasClipping()
+                           ? toDevice.mapRect(painter->clipBoundingRect()).toAlignedRect().intersected(device)
+                           : device;
+    if (area.isEmpty())
+        return true;
+    const int width = area.width();
+    const int height = area.height();
+    const double dx = toDevice.dx() - area.left();
+    const double dy = toDevice.dy() - area.top();
+
+    const int penAlpha = pen.style() == Qt::NoPen ? 0 : pen.color().alpha();
+    const int fillAlpha = fillStyle == Qt::NoBrush ? 0 : mBrush.color().alpha();
+    BarSums sums(width, height);
+    for (auto it = begin; it != end; ++it) {
+        if (!std::isfinite(it->key) || !std::isfinite(it->value))
+            continue;
+        const QRectF bar = getBarRect(it->key, it->value);
+        if (bar.width() > 1.0)
+            return false; // not a sliver after all: nothing is drawn yet
+        const double left = bar.left() + dx;
+        const double right = bar.right() + dx;
+        const double top = bar.top() + dy;
+        const double bottom = bar.bottom() + dy;
+        if (right < -1 || left > width + 1 || bottom < 0 || top > height)
+            continue;
+        // A hairline one pixel wide centred on each side: at most three columns in all.
+        const int firstColumn = int(std::floor(left - 0.5));
+        for (int column = firstColumn; column <= firstColumn + 2; ++column)
+            sums.add(column, top, bottom, overlap(left - 0.5, left + 0.5, column),
+                     overlap(right - 0.5, right + 0.5, column), overlap(left, right, column), penAlpha, fillAlpha);
+    }
+    sums.accumulate();
+
+    const QColor penColor = pen.color();
+    const QColor fillColor = mBrush.color();
+    const double penRgb[3] = {penColor.redF(), penColor.greenF(), penColor.blueF()};
+    const double fillRgb[3] = {fillColor.redF(), fillColor.greenF(), fillColor.blueF()};
+    QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
+    const qsizetype stride = picture.bytesPerLine() / qsizetype(sizeof(QRgb));
+    auto *pixels = reinterpret_cast<QRgb *>(picture.bits());
+    for (int column = 0; column < width; ++column) {
+        QRgb *pixel = pixels + column;
+        for (int row = 0; row < height; ++row, pixel += stride) {
+            const Cell &cell = sums.at(column, row);
+            if (cell.opacity < 1e-9) {
+                *pixel = 0;
+                continue;
+            }
+            // Interleaved layers: each colour tints in proportion to the light it takes away.
+            const double opacity = -std::expm1(std::min(0.0, cell.light));
+            const double fillShare = std::clamp(cell.fill / cell.opacity, 0.0, 1.0) * opacity;
+            const double penShare = opacity - fillShare;
+            const auto channel = [&](int c) { return int(255.0 * (penRgb[c] * penShare + fillRgb[c] * fillShare) + 0.5); };
+            *pixel = qRgba(channel(0), channel(1), channel(2), int(255.0 * opacity + 0.5));
+        }
+    }
+    painter->save();
+    painter->resetTransform();
+    painter->drawImage(area.topLeft(), picture);
+    painter->restore();
+    return true;
 }

@@ -3,9 +3,11 @@
 
 #include "qcustomplot.h"
 
-// A graph that looks as the library draws it, but stamps its markers once there are more
-// of them than pixels across: a long block then draws in a fraction of the time, and a
-// short one (or a zoom into a long one) is drawn by the library itself.
+// Plottables that look as the library draws them, but take a shortcut once there are more
+// of their points than pixels across: a long block then draws in a fraction of the time,
+// and a short one (or a zoom into a long one) is drawn by the library itself.
+
+// A graph that stamps its markers.
 
 class DenseGraph : public QCPGraph
 {
@@ -23,6 +25,21 @@ private:
     mutable QVector<QPixmap> stamps;
     mutable QCPScatterStyle stampStyle;
     mutable bool stampSmooth = false;
+};
+
+// Bars that, once far narrower than a pixel, are summed per pixel into one picture.
+class DenseBars : public QCPBars
+{
+    Q_OBJECT
+
+public:
+    using QCPBars::QCPBars;
+
+protected:
+    void draw(QCPPainter *painter) override;
+
+private:
+    bool drawDense(QCPPainter *painter);
 };
 
 #endif // DENSEPLOTTABLES_H

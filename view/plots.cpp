@@ -20,7 +20,7 @@ QPen bar_pen()
 QCPBars *add_bars(QCustomPlot *plot, const QVector<double> &keys, const QVector<double> &values,
                   const QColor &fill)
 {
-    auto *bars = new QCPBars(plot->xAxis, plot->yAxis);
+    auto *bars = new DenseBars(plot->xAxis, plot->yAxis);
     bars->setBaseValue(0);
     bars->setData(keys, values, true);
     bars->setPen(bar_pen());
