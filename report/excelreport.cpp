@@ -10,6 +10,7 @@
 
 #include "excelreport.h"
 #include "plotcapture.h"
+#include "reporttexts.h"
 #include "savefailurebox.h"
 #include "xlsxdocument.h"
 
@@ -37,7 +38,7 @@ void write_group_header(XlsxDocument &doc, int row, int column, const QString &v
         numberFormat.left = XlsxFormat::Border::Thick;
     doc.write(row, column, QCoreApplication::translate("MainWindow", "Номер"), numberFormat);
     doc.write(row, column + 1, valueTitle, cellFormat);
-    doc.write(row, column + 2, QString::fromUtf8("X\u0305 - x"), cellFormat);
+    doc.write(row, column + 2, deviation_caption(), cellFormat);
 }
 
 } // namespace
@@ -112,9 +113,8 @@ void write_excel_report(XlsxDocument &doc, const ExcelReport &report)
     for (const float v : report.data.values) {
         numberFormat.left = thickLeft ? XlsxFormat::Border::Thick : XlsxFormat::Border::Thin;
         doc.write(row, groupColumn, number, numberFormat);
-        doc.write(row, groupColumn + 1, QString::number(double(v), 'f', MainWindow::value_decimals(v)),
-                  cellFormat);
-        doc.write(row, groupColumn + 2, QString::number(report.mean - double(v), 'f', 1), cellFormat);
+        doc.write(row, groupColumn + 1, report_value_text(v), cellFormat);
+        doc.write(row, groupColumn + 2, deviation_text(report.mean, v), cellFormat);
         const int written = row;
         ++row;
         ++number;
@@ -160,9 +160,7 @@ void write_excel_report(XlsxDocument &doc, const ExcelReport &report)
     if (report.toleranceLine) {
         ++freeRow;
         doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow), textFormat);
-        doc.write(freeRow, 1,
-                  QCoreApplication::translate("MainWindow", "Допуск: [") + QString::number(report.limitMin, 'g', 6)
-                      + QStringLiteral("; ") + QString::number(report.limitMax, 'g', 6) + QStringLiteral("]"));
+        doc.write(freeRow, 1, tolerance_text(report.limitMin, report.limitMax));
     }
 
     doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow + 2), headingFormat);

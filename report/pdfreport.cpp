@@ -12,6 +12,7 @@
 #include <qcustomplot.h>
 
 #include "plotcapture.h"
+#include "reporttexts.h"
 #include "savefailurebox.h"
 
 namespace {
@@ -145,13 +146,13 @@ void MainWindow::export_to_pdf(const QString &fileName, bool includeEmpty)
     QTextTable *values = cursor.insertTable(data.values.size() + 1, 3, framedTable);
     write_cell(values, 0, 0, tr("Номер"), centerBlock);
     write_cell(values, 0, 1, data.valueTitle, centerBlock);
-    write_cell(values, 0, 2, QStringLiteral("X\u0305 - x"), centerBlock);
+    write_cell(values, 0, 2, deviation_caption(), centerBlock);
     const double mean = ui->mean_box->value();
     for (int i = 0; i < data.values.size(); ++i) {
         const float v = data.values.at(i);
         write_cell(values, i + 1, 0, QString::number(i + 1), centerBlock);
-        write_cell(values, i + 1, 1, QString::number(double(v), 'f', value_decimals(v)), centerBlock);
-        write_cell(values, i + 1, 2, QString::number(mean - double(v), 'f', 1), centerBlock);
+        write_cell(values, i + 1, 1, report_value_text(v), centerBlock);
+        write_cell(values, i + 1, 2, deviation_text(mean, v), centerBlock);
     }
 
     // Statistics.
@@ -211,9 +212,7 @@ void MainWindow::export_to_pdf(const QString &fileName, bool includeEmpty)
     if (ui->set_limits_checkbox->isChecked()
         && (ui->report_graph_checkbox->isChecked() || ui->report_diagram_checkbox->isChecked())) {
         cursor.insertBlock();
-        cursor.insertText(tr("Допуск: [") + QString::number(ui->limits_min->value(), 'g', 6) + QStringLiteral("; ")
-                              + QString::number(ui->limits_max->value(), 'g', 6) + QLatin1Char(']'),
-                          plainChars);
+        cursor.insertText(tolerance_text(ui->limits_min->value(), ui->limits_max->value()), plainChars);
     }
 
     // Comments and signature.

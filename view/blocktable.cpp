@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "blockminmax.h"
 #include "valuetext.h"
 
 int MainWindow::value_decimals(float v)
@@ -98,17 +99,10 @@ void MainWindow::update_statistics()
         return;
     }
 
-    float minimum = values.first();
-    float maximum = values.first();
+    const BlockMinMax bounds = block_min_max(values);
     double sum = 0.0;
-    for (int i = 0; i < n; ++i) {
-        const float v = values.at(i);
-        if (v < minimum)
-            minimum = v;
-        if (v > maximum)
-            maximum = v;
+    for (const float v : values)
         sum += double(v);
-    }
     const double mean = sum / n;
 
     // One value has no spread; 0/0 would show as the box's maximum.
@@ -122,8 +116,8 @@ void MainWindow::update_statistics()
         stdev = std::sqrt(squares / (n - 1));
     }
 
-    ui->min_box->setValue(double(minimum));
-    ui->max_box->setValue(double(maximum));
+    ui->min_box->setValue(double(bounds.minimum));
+    ui->max_box->setValue(double(bounds.maximum));
     ui->mean_box->setValue(mean);
     ui->stdev_box->setValue(stdev);
 }

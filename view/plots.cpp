@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QListWidgetItem>
 
+#include "blockminmax.h"
 #include "denseplottables.h"
 #include "qcustomplot.h"
 
@@ -38,16 +39,9 @@ QCPRange value_range(const QVector<float> &values)
         const double margin = 0.1 * v;
         return QCPRange(v - margin, v + margin);
     }
-    float minimum = values.first();
-    float maximum = values.first();
-    for (const float v : values) {
-        if (v < minimum)
-            minimum = v;
-        if (v > maximum)
-            maximum = v;
-    }
-    const double margin = 0.5 * (double(maximum) - double(minimum));
-    return QCPRange(minimum - margin, maximum + margin);
+    const BlockMinMax bounds = block_min_max(values);
+    const double margin = 0.5 * (double(bounds.maximum) - double(bounds.minimum));
+    return QCPRange(bounds.minimum - margin, bounds.maximum + margin);
 }
 
 // What addGraph does, with a graph that copes with long blocks.
