@@ -40,8 +40,6 @@ public:
     void saveConfig(const QJsonObject &config);
 
     // Block list, table and statistics (view/)
-    static QString clean_block_name(const QString &name);
-    static int value_decimals(float v);
     void highlight_table_by_limits();
     void update_statistics();
     void plot_block(QListWidgetItem *item);
@@ -50,7 +48,6 @@ public:
     // Reports (report/)
     ReportData collect_report_data() const;
     ExportTarget ask_export_target(QWidget *parent, const QString &caption, const QString &extension);
-    static bool is_file_locked(const QString &path);
     void export_to_pdf(const QString &fileName, bool includeEmpty);
     void export_to_excel(const QString &fileName, bool includeEmpty);
 

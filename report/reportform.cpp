@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include "filelock.h"
 #include "reportfilename.h"
 #include "savefailurebox.h"
 
@@ -98,14 +99,3 @@ ExportTarget MainWindow::ask_export_target(QWidget *parent, const QString &capti
     return target;
 }
 
-bool MainWindow::is_file_locked(const QString &path)
-{
-    QFile file(path);
-    if (!file.exists())
-        return false;
-    // ReadWrite without Truncate leaves the content alone; ExistingOnly never creates.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-        return true;
-    file.close();
-    return false;
-}

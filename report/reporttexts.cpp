@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "mainwindow.h"
+#include "valuetext.h"
 
 QString deviation_caption()
 {
@@ -11,7 +11,7 @@ QString deviation_caption()
 
 QString report_value_text(float v)
 {
-    return QString::number(double(v), 'f', MainWindow::value_decimals(v));
+    return QString::number(double(v), 'f', value_decimals(v));
 }
 
 QString deviation_text(double mean, float v)

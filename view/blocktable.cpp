@@ -11,16 +11,6 @@
 #include "blockminmax.h"
 #include "valuetext.h"
 
-int MainWindow::value_decimals(float v)
-{
-    const float magnitude = std::fabs(v);
-    if (magnitude < 10.0f)
-        return 2;
-    if (magnitude < 100.0f)
-        return 1;
-    return 0; // also NaN and infinities
-}
-
 void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
 {
     const int row = ui->block_names_list->row(item);

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include "mainwindowaccess.h"
+#include "filelock.h"
 #include "modaldriver.h"
 #include "pathlock.h"
 #include "reportfilename.h"
@@ -223,7 +224,7 @@ private slots:
             QSKIP("cannot make a file that refuses read-write access here");
         const QByteArray before = file_state(path);
 
-        QCOMPARE(MainWindow::is_file_locked(path), locked);
+        QCOMPARE(is_file_locked(path), locked);
         QCOMPARE(file_state(path), before); // neither content nor time changed
         if (kind == "missing")
             QVERIFY(!QFileInfo::exists(path));

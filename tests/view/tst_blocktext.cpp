@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "mainwindow.h"
+#include "blockname.h"
 #include "valuetext.h"
 
 class TestBlockText : public QObject
@@ -39,7 +39,7 @@ private slots:
         QFETCH(float, value);
         QFETCH(int, decimals);
         QFETCH(QString, text);
-        QCOMPARE(MainWindow::value_decimals(value), decimals);
+        QCOMPARE(value_decimals(value), decimals);
         QCOMPARE(value_display_text(value), text);
     }
 
@@ -66,7 +66,7 @@ private slots:
     {
         QFETCH(QString, raw);
         QFETCH(QString, cleaned);
-        QCOMPARE(MainWindow::clean_block_name(raw), cleaned);
+        QCOMPARE(clean_block_name(raw), cleaned);
     }
 };
 

@@ -1,1 +1,0 @@
-#include "mainwindowaccess.h"
