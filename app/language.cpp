@@ -5,11 +5,12 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "version.h"
+
 namespace {
 
 const char *const kTranslation = ":/i18n/ts.qm";
 const char *const kProduct = "Ormeda";
-const char *const kVersion = "2.4.1";
 const char *const kSite = "velmarsk.example";
 const char *const kMail = "info@velmarsk.example";
 
@@ -42,7 +43,7 @@ void MainWindow::on_about_program_triggered()
     const QString site = QLatin1String(kSite);
     const QString mail = QLatin1String(kMail);
     const QString text =
-        QStringLiteral("%1 %2<br>").arg(QLatin1String(kProduct), QLatin1String(kVersion))
+        QStringLiteral("%1 %2<br>").arg(QLatin1String(kProduct), QLatin1String(ORMEDA_VERSION))
         + tr("Поддерживаемые ОС: Windows 7, Windows 8, Windows 10 (x32,x64)") + QStringLiteral("<br>")
         + tr("Сайт: ") + QStringLiteral("<a href=\"https://%1\">%1</a><br>").arg(site)
         + tr("Электронная почта: ") + QStringLiteral("<a href=\"mailto:%1\">%1</a><br>").arg(mail)
