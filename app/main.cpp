@@ -9,6 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     MainWindow window;
 
+    // A build without the compiled translation is broken; 18 (0x12) is the number in the message.
     if (!QFile::exists(QStringLiteral(":/i18n/ts.qm"))) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
                         QStringLiteral("Startup error 0x0012"), QMessageBox::Ok);

@@ -37,8 +37,11 @@ MainWindow::MainWindow(QWidget *parent)
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize available = screen ? screen->availableGeometry().size() : QSize();
     move(window_position(size(), available));
+    // Shrunk to nothing, the window opens at the smallest size its layout allows.
     resize(1, 1);
 
+    // The logo label is sized from report_number's width, which is known only once
+    // the layout has run, that is from the event loop.
     QTimer::singleShot(1, this, [this] { sizeLogoLabel(); });
 }
 

@@ -5,7 +5,7 @@
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Прочитать данные</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Velmarsk&lt;/b&gt; — российский разработчик и производитель портативных приборов неразрушающего контроля. Компания основана в 2003 году группой инженеров-метрологов и сама ведёт все разработки: от датчиков и электроники до программного обеспечения.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Приборы:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;портативные твердомеры для металлов и сплавов;&lt;/li&gt;&lt;li&gt;ультразвуковые толщиномеры;&lt;/li&gt;&lt;li&gt;вихретоковые дефектоскопы;&lt;/li&gt;&lt;li&gt;измерители толщины покрытий.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Услуги:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;поверка и калибровка приборов;&lt;/li&gt;&lt;li&gt;гарантийный и постгарантийный ремонт;&lt;/li&gt;&lt;li&gt;обучение операторов;&lt;/li&gt;&lt;li&gt;подбор приборов и методик контроля под задачу заказчика.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;velmarsk.example · info@velmarsk.example&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Velmarsk&lt;/b&gt; is a Russian designer and maker of portable non-destructive testing instruments. The company was founded in 2003 by a group of metrology engineers and does all of its development in house, from sensors and electronics to software.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Instruments:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;portable hardness testers for metals and alloys;&lt;/li&gt;&lt;li&gt;ultrasonic thickness gauges;&lt;/li&gt;&lt;li&gt;eddy current flaw detectors;&lt;/li&gt;&lt;li&gt;coating thickness gauges.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Services:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;verification and calibration of instruments;&lt;/li&gt;&lt;li&gt;warranty and post-warranty repair;&lt;/li&gt;&lt;li&gt;operator training;&lt;/li&gt;&lt;li&gt;choice of instruments and test methods for the customer's task.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;velmarsk.example · info@velmarsk.example&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Velmarsk&lt;/b&gt; is a Russian designer and maker of portable non-destructive testing instruments. The company was founded in 2003 by a group of metrology engineers and does all of its development in house, from sensors and electronics to software.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Instruments:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;portable hardness testers for metals and alloys;&lt;/li&gt;&lt;li&gt;ultrasonic thickness gauges;&lt;/li&gt;&lt;li&gt;eddy current flaw detectors;&lt;/li&gt;&lt;li&gt;coating thickness gauges.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Services:&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;verification and calibration of instruments;&lt;/li&gt;&lt;li&gt;warranty and post-warranty repair;&lt;/li&gt;&lt;li&gt;operator training;&lt;/li&gt;&lt;li&gt;choice of instruments and test methods for the customer&apos;s task.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;velmarsk.example · info@velmarsk.example&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Экспорт в PDF</source>

@@ -8,6 +8,4 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 cd "$build"
-# One suite at a time: the protocol's time-outs are as short as 10 ms, and suites
-# competing for the two cores would only test the machine's load.
-ctest --output-on-failure
+ctest --output-on-failure -j"$(nproc)"

@@ -9,6 +9,7 @@
 #include "mainwindowaccess.h"
 #include "portaccess.h"
 #include "portinfo.h"
+#include "portlisting.h"
 #include "serialportmonitor.h"
 
 namespace {
@@ -44,16 +45,6 @@ void listEmulatorPort(InstrumentEmulator &emulator)
             return {};
         return {makePortInfo(guarded->devicePath(), QStringLiteral("Ormeda emulator"))};
     });
-}
-
-void listPorts(const QList<QSerialPortInfo> &ports)
-{
-    SerialPortMonitor::setPortSource([ports]() { return ports; });
-}
-
-void listSystemPorts()
-{
-    SerialPortMonitor::setPortSource({});
 }
 
 bool plugInstrument(Port &port, InstrumentEmulator &emulator, int timeoutMs)

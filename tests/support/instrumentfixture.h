@@ -1,8 +1,7 @@
 #ifndef INSTRUMENTFIXTURE_H
 #define INSTRUMENTFIXTURE_H
 
-#include <QList>
-#include <QSerialPortInfo>
+#include "portlisting.h"
 
 class InstrumentEmulator;
 class MainWindow;
@@ -11,10 +10,6 @@ class Port;
 // Makes the port monitors list the emulator's device (and nothing else) while
 // the emulator is open; an unplugged or destroyed emulator lists nothing.
 void listEmulatorPort(InstrumentEmulator &emulator);
-// Makes the port monitors list exactly these ports.
-void listPorts(const QList<QSerialPortInfo> &ports);
-// Back to the system's own list.
-void listSystemPorts();
 
 // Lists the emulator's pseudo-terminal and waits until the port's handshake has
 // found it. If the monitor still remembers that path from an earlier pseudo-

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QtGlobal>
 
-#include "instrumentfixture.h"
+#include "portlisting.h"
 
 // Points the home folder at a fresh temporary one and turns on the test locations, so that
 // neither the user's settings nor a parallel run of the same suite can be touched.

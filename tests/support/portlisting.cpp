@@ -1,0 +1,13 @@
+#include "portlisting.h"
+
+#include "serialportmonitor.h"
+
+void listPorts(const QList<QSerialPortInfo> &ports)
+{
+    SerialPortMonitor::setPortSource([ports]() { return ports; });
+}
+
+void listSystemPorts()
+{
+    SerialPortMonitor::setPortSource({});
+}
