@@ -80,6 +80,7 @@ private:
     friend struct MainWindowAccess;
 
     void setupPlots();
+    void fill_block_table(const QVector<float> &values);
     void applyConfig(const QJsonObject &config);
     QJsonObject collectConfig(QJsonObject config) const;
     void setLogoButtonText();

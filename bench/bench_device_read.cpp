@@ -43,7 +43,7 @@ struct Read
 };
 
 // What the main window's read handler asks for: the amount, then name and data block by block.
-Read readAll(Port &port, InstrumentEmulator &emulator)
+Read readInstrument(Port &port, InstrumentEmulator &emulator)
 {
     const QVector<EmulatedBlock> expected = emulator.blocks();
     emulator.clearRequests();
@@ -97,9 +97,9 @@ int main(int argc, char *argv[])
 
     emulator.setPaced(true);
     emulator.setBlocks(makeBlocks(1, 16384));
-    reportPaced(out, "paced, 1 block of 16384 values", readAll(port, emulator));
+    reportPaced(out, "paced, 1 block of 16384 values", readInstrument(port, emulator));
     emulator.setBlocks(makeBlocks(200, 50));
-    reportPaced(out, "paced, 200 blocks of 50 values", readAll(port, emulator));
+    reportPaced(out, "paced, 200 blocks of 50 values", readInstrument(port, emulator));
 
     emulator.setPaced(false);
     const int rounds = 2000;
@@ -109,12 +109,12 @@ int main(int argc, char *argv[])
         port.sendRequest(0x00080000, 2, 200);
     out << QStringLiteral("unpaced, block size request: %1 us per transaction")
                    .arg(clock.nsecsElapsed() / 1000.0 / rounds, 0, 'f', 1) << Qt::endl;
-    const Read small = readAll(port, emulator);
+    const Read small = readInstrument(port, emulator);
     out << QStringLiteral("unpaced, 200 blocks of 50 values: %1 ms, %2 us per transaction, %3")
                    .arg(small.ms).arg(small.ms * 1000.0 / small.transactions, 0, 'f', 1)
                    .arg(small.intact ? QStringLiteral("intact") : QStringLiteral("DATA DIFFERS")) << Qt::endl;
     emulator.setBlocks(makeBlocks(1, 16384));
-    const Read big = readAll(port, emulator);
+    const Read big = readInstrument(port, emulator);
     out << QStringLiteral("unpaced, 1 block of 16384 values: %1 ms, %2")
                    .arg(big.ms).arg(big.intact ? QStringLiteral("intact") : QStringLiteral("DATA DIFFERS")) << Qt::endl;
     listSystemPorts();

@@ -3,7 +3,6 @@
 
 #include <QBrush>
 #include <QFont>
-#include <QListWidgetItem>
 #include <QTableWidgetItem>
 
 #include <cmath>
@@ -11,13 +10,8 @@
 #include "blockminmax.h"
 #include "valuetext.h"
 
-void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
+void MainWindow::fill_block_table(const QVector<float> &values)
 {
-    const int row = ui->block_names_list->row(item);
-    if (row < 0 || row >= blocks.size())
-        return; // a read is refilling blocks
-    const QVector<float> values = blocks.at(row).second;
-
     QTableWidget *table = ui->table_block_data;
     table->clear();
     table->setColumnCount(1);
@@ -33,14 +27,6 @@ void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
         }
     }
     table->viewport()->update();
-
-    highlight_table_by_limits();
-    plot_block(item);
-    update_statistics();
-
-    const bool hasValues = !values.isEmpty();
-    ui->button_export_to_PDF->setEnabled(hasValues);
-    ui->button_export_to_excel->setEnabled(hasValues);
 }
 
 void MainWindow::highlight_table_by_limits()
