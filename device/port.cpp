@@ -66,6 +66,11 @@ void Port::checkIfValidPortDisconnected(QSerialPort::SerialPortError error)
     emit validPortDisconnected();
 }
 
+QString Port::connectedPortName() const
+{
+    return serialPort.isOpen() ? serialPort.portName() : QString();
+}
+
 void Port::runDeferredProbes()
 {
     while (!requestWaiting && !deferredProbes.isEmpty()) {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <QString>
 #include <QVector>
 
 #include "serialportmonitor.h"
@@ -27,6 +28,9 @@ public:
     QByteArray getBlockName(int index);
     int getBlockSize(int index);
     QVector<float> getBlockData(int index);
+
+    // System name of the open port; empty while none is open.
+    QString connectedPortName() const;
 
 signals:
     void validPortFound();
