@@ -3,9 +3,11 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include "atomicwrite.h"
 
 QString configFilePath()
 {
@@ -17,18 +19,18 @@ QString configFilePath()
     return folder + QStringLiteral("/config.json");
 }
 
+QString readingsFolderPath()
+{
+    const QString config = configFilePath();
+    if (config.isEmpty())
+        return QString();
+    const QString folder = QFileInfo(config).absolutePath() + QStringLiteral("/readings");
+    return QDir().mkpath(folder) ? folder : QString();
+}
+
 bool writeJsonFile(const QString &path, const QJsonObject &object)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
-    // A full disk can end a write early without an error; such a file must not replace the old one.
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return write_file_atomically(path, QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
 QString imageToBase64(const QImage &image)

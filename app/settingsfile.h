@@ -8,6 +8,9 @@
 // Path of config.json in the per-user application-data folder; creates the folder when missing.
 QString configFilePath();
 
+// The folder "readings" beside config.json, created when missing; empty when it cannot be made.
+QString readingsFolderPath();
+
 // Writes object as indented JSON. The old file is replaced only once the new one is complete,
 // so a failed write never leaves it truncated. Returns false when nothing was replaced.
 bool writeJsonFile(const QString &path, const QJsonObject &object);
