@@ -1,5 +1,6 @@
 #include "valuetext.h"
 
+#include <charconv>
 #include <cmath>
 
 int value_decimals(float v)
@@ -21,4 +22,15 @@ QString value_display_text(float v)
     if (std::fabs(scaled) < 4503599627370496.0)
         scaled = std::trunc(scaled);
     return QString::number(scaled / scale, 'f', decimals);
+}
+
+QString value_full_text(float v)
+{
+    if (std::isnan(v))
+        return QStringLiteral("nan"); // the sign and payload of a NaN are not kept
+    if (std::isinf(v))
+        return v < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+    char text[32];
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, v);
+    return QString::fromLatin1(text, int(end.ptr - text));
 }

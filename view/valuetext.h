@@ -10,4 +10,8 @@ int value_decimals(float v);
 // The text a value gets on screen: cut, never rounded, to value_decimals(v) decimals.
 QString value_display_text(float v);
 
+// The shortest text that reads back as the very same float ("-0" and "1e+10" included);
+// "nan", "inf" and "-inf" for the values that are not finite. For files, not for the screen.
+QString value_full_text(float v);
+
 #endif // VALUETEXT_H

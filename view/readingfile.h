@@ -1,0 +1,45 @@
+#ifndef READINGFILE_H
+#define READINGFILE_H
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QPair>
+#include <QString>
+#include <QVector>
+
+using ReadingBlocks = QVector<QPair<QString, QVector<float>>>;
+
+// One read of the instrument as it is kept on disk.
+struct Reading
+{
+    QDateTime readAt;
+    QString port; // system name of the port it came through; empty when unknown
+    ReadingBlocks blocks;
+};
+
+// Why a file is not a reading.
+enum class ReadingError {
+    None,
+    NotJson,     // not a JSON document at all
+    OtherFormat, // JSON, but another format, or a version of this one that is not known
+    WrongType,   // a key missing or holding another type, or a time that is not one
+    BadValue,    // a value that is neither a float nor one of "nan", "inf", "-inf"
+    TooMany,     // more than 65535 blocks, or more than 65535 values in a block
+};
+
+struct ParsedReading
+{
+    ReadingError error = ReadingError::None;
+    Reading reading; // empty unless error is None
+};
+
+// UTF-8 JSON, values in their shortest exact text, so every float reads back bit for bit
+// (a NaN's sign and payload excepted).
+QByteArray reading_to_json(const Reading &reading);
+ParsedReading reading_from_json(const QByteArray &json);
+
+// "<folder>/yyyy-MM-dd_HH-mm-ss.json" from the local time of readAt; while that name is
+// taken, _2, _3 … before the extension.
+QString free_reading_path(const QString &folder, const QDateTime &readAt);
+
+#endif // READINGFILE_H
