@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include "placement.h"
+#include "tablecopy.h"
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -26,6 +27,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->table_block_data->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     ui->table_block_data->horizontalHeader()->hide();
+    new TableCopy(ui->table_block_data);
 
     ui->report_date_edit->setDate(QDate::currentDate());
 

@@ -45,6 +45,9 @@ public:
     void plot_block(QListWidgetItem *item);
     void update_limit_lines();
 
+    // Readings kept on disk (view/readings.cpp)
+    void keep_reading();
+
     // Reports (report/)
     ReportData collect_report_data() const;
     ExportTarget ask_export_target(QWidget *parent, const QString &caption, const QString &extension);
@@ -75,6 +78,8 @@ public slots:
     void on_graphs_limits_max_editingFinished();
     void on_limits_min_editingFinished();
     void on_limits_max_editingFinished();
+    void on_action_open_reading_triggered();
+    void on_action_export_csv_triggered();
 
 private:
     friend struct MainWindowAccess;
@@ -95,6 +100,7 @@ private:
     QCPItemStraightLine *diagramMaxLine = nullptr;
     QTranslator *translator = nullptr;
     QVector<QPair<QString, QVector<float>>> blocks;
+    QPair<QString, QVector<float>> shownBlock; // copied at the double click: blocks may change under it
 };
 
 #endif // MAINWINDOW_H

@@ -261,5 +261,33 @@ Please check write permissions and whether the previous version of the file is o
         <source>Контроль проведён____________________________________, подпись</source>
         <translation>Testing carried out____________________________________,signature</translation>
     </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Открыть показания…</source>
+        <translation>Open reading…</translation>
+    </message>
+    <message>
+        <source>Сохранить блок в CSV…</source>
+        <translation>Save block as CSV…</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить показания</source>
+        <translation>The reading could not be saved</translation>
+    </message>
+    <message>
+        <source>Открыть показания</source>
+        <translation>Open reading</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл показаний.</source>
+        <translation>The reading file could not be opened.</translation>
+    </message>
+    <message>
+        <source>Сохранить блок в CSV</source>
+        <translation>Save block as CSV</translation>
+    </message>
 </context>
 </TS>

@@ -9,7 +9,8 @@ void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
     const int row = ui->block_names_list->row(item);
     if (row < 0 || row >= blocks.size())
         return; // a read is refilling blocks
-    const QVector<float> values = blocks.at(row).second;
+    shownBlock = blocks.at(row);
+    const QVector<float> values = shownBlock.second;
 
     fill_block_table(values);
     highlight_table_by_limits();
@@ -19,4 +20,5 @@ void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
     const bool hasValues = !values.isEmpty();
     ui->button_export_to_PDF->setEnabled(hasValues);
     ui->button_export_to_excel->setEnabled(hasValues);
+    ui->action_export_csv->setEnabled(hasValues);
 }

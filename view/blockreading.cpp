@@ -28,4 +28,5 @@ void MainWindow::on_button_read_data_clicked()
         ui->block_names_list->addItem(block.first);
 
     ui->button_read_data->setEnabled(true);
+    keep_reading();
 }

@@ -61,7 +61,7 @@ private slots:
         Ui::MainWindow *ui = MainWindowAccess::ui(w);
         QCOMPARE(w.font().pointSize(), 12);
         QVERIFY(w.findChildren<QCustomPlot *>().size() == 2);
-        QVERIFY(w.findChildren<QMenu *>().size() == 4);
+        QVERIFY(w.findChildren<QMenu *>().size() == 5);
 
         for (int i = 0; i < 3; ++i)
             ui->action_font_size_increase->trigger();

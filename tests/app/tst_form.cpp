@@ -161,6 +161,9 @@ private slots:
             {"line_6", "QFrame", true, ""},
             {"comments_label", "QLabel", true, "Комментарии"},
             {"comments_text", "QPlainTextEdit", true, ""},
+            {"file_menu", "QMenu", true, "Файл"},
+            {"action_open_reading", "QAction", true, "Открыть показания…"},
+            {"action_export_csv", "QAction", false, "Сохранить блок в CSV…"},
             {"view", "QMenu", true, "Вид"},
             {"font_size", "QMenu", true, "Шрифт"},
             {"language", "QMenu", true, "Язык"},
@@ -197,6 +200,7 @@ private slots:
             QVERIFY(!edit->validator());
         }
         if (auto action = qobject_cast<QAction *>(object)) {
+            QCOMPARE(action->isEnabled(), enabled);
             QVERIFY(!action->isCheckable());
             QVERIFY(action->shortcut().isEmpty());
             QVERIFY(action->icon().isNull());
@@ -277,6 +281,8 @@ private slots:
     void tableIsNotEditable()
     {
         QCOMPARE(ui.table_block_data->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(ui.table_block_data->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(ui.table_block_data->selectionBehavior(), QAbstractItemView::SelectItems);
         QMainWindow w;
         Ui::MainWindow form;
         form.setupUi(&w);
@@ -326,6 +332,7 @@ private slots:
         QTest::newRow("table") << "table_block_data" << true << false;
         QTest::newRow("menu bar") << "menubar" << true << false;
         QTest::newRow("language menu") << "language" << true << false;
+        QTest::newRow("file menu") << "file_menu" << true << false;
         QTest::newRow("logo button keeps inherited") << "logo_action" << false << false;
         QTest::newRow("logo label keeps inherited") << "logotype" << false << false;
         QTest::newRow("comments keep inherited") << "comments_text" << false << false;
@@ -349,17 +356,20 @@ private slots:
 
     void actionFonts()
     {
-        for (QAction *action : {ui.actionRU, ui.actionEN, ui.about_program, ui.about_company})
+        for (QAction *action : {ui.actionRU, ui.actionEN, ui.about_program, ui.about_company, ui.action_open_reading,
+                                ui.action_export_csv})
             QCOMPARE(action->font().pointSize(), 12);
     }
 
     void menus()
     {
         const QList<QAction *> top = ui.menubar->actions();
-        QCOMPARE(top.size(), 3);
-        QCOMPARE(top[0]->menu(), ui.view);
-        QCOMPARE(top[1]->menu(), ui.language);
-        QCOMPARE(top[2]->menu(), ui.about);
+        QCOMPARE(top.size(), 4);
+        QCOMPARE(top[0]->menu(), ui.file_menu);
+        QCOMPARE(top[1]->menu(), ui.view);
+        QCOMPARE(top[2]->menu(), ui.language);
+        QCOMPARE(top[3]->menu(), ui.about);
+        QCOMPARE(ui.file_menu->actions(), (QList<QAction *>{ui.action_open_reading, ui.action_export_csv}));
         QCOMPARE(ui.view->actions().size(), 1);
         QCOMPARE(ui.view->actions()[0]->menu(), ui.font_size);
         QCOMPARE(ui.font_size->actions(), (QList<QAction *>{ui.action_font_size_increase, ui.action_font_size_decrease}));

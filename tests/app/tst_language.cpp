@@ -166,6 +166,8 @@ private slots:
         QCOMPARE(english.value("menu font_size"), QString("Font size"));
         QCOMPARE(english.value("action about_program"), QString("About"));
         QCOMPARE(english.value("action actionRU"), QString("Russian"));
+        QCOMPARE(english.value("menu file_menu"), QString("File"));
+        QCOMPARE(english.value("action action_export_csv"), QString("Save block as CSV…"));
         QCOMPARE(english.value("button logo_action"), QString("Add logo"));
         // Texts made after the switch follow it too.
         QCOMPARE(QCoreApplication::translate("MainWindow", "Отчет"), QString("Report"));
@@ -319,6 +321,9 @@ private slots:
         QTest::newRow("save failure")
             << "Не удалось сохранить файл.\nПожалуйста, проверьте права на запись и не открыта ли прошлая версия файла."
             << "Failed to save the file.\nPlease check write permissions and whether the previous version of the file is open.";
+        QTest::newRow("reading not saved") << "Не удалось сохранить показания" << "The reading could not be saved";
+        QTest::newRow("reading not opened") << "Не удалось открыть файл показаний."
+                                            << "The reading file could not be opened.";
         QTest::newRow("PDF title") << "Отчет о проведении контроля" << "Test report";
         QTest::newRow("Excel title") << "ОТЧЕТ О ПРОВЕДЕНИИ КОНТРОЛЯ" << "TEST REPORT";
         QTest::newRow("number column") << "Номер" << "Number";

@@ -24,6 +24,7 @@ struct SeenModal
     QStringList buttons;       // message box button texts
     QStringList selectedFiles; // what a file dialog proposes
     QStringList nameFilters;
+    QString directory;         // where a file dialog opened
     bool hasParent = false;
 };
 
@@ -135,6 +136,7 @@ private:
             s.isFileDialog = true;
             s.selectedFiles = dialog->selectedFiles();
             s.nameFilters = dialog->nameFilters();
+            s.directory = dialog->directory().absolutePath();
         } else if (auto *box = qobject_cast<QMessageBox *>(w)) {
             s.isMessageBox = true;
             s.text = box->text();

@@ -124,13 +124,17 @@ private slots:
     void unwritableTargetShowsTheBox_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::newRow("folder that does not exist") << "missing/report.xlsx";
-        QTest::newRow("parent is a file") << "plain-file/report.xlsx";
+        QTest::addColumn<bool>("csv"); // the block through the File menu instead
+        QTest::newRow("folder that does not exist") << "missing/report.xlsx" << false;
+        QTest::newRow("parent is a file") << "plain-file/report.xlsx" << false;
+        QTest::newRow("CSV, folder that does not exist") << "missing/block.csv" << true;
+        QTest::newRow("CSV, parent is a file") << "plain-file/block.csv" << true;
     }
 
     void unwritableTargetShowsTheBox()
     {
         QFETCH(QString, target);
+        QFETCH(bool, csv);
         QFile plain(dir.filePath("plain-file"));
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
@@ -138,13 +142,23 @@ private slots:
         MainWindow w;
         show_block(w, "7 HRC", {1.0f, 2.0f});
         ModalDriver driver;
-        driver.then(ModalDriver::press(QMessageBox::Ok));
         const QString path = dir.filePath(target);
-        w.export_to_excel(path, false);
+        if (csv) {
+            // The whole path typed in, so that the dialog takes a folder it cannot enter.
+            driver.then([path](QWidget *dialog) {
+                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            });
+        }
+        driver.then(ModalDriver::press(QMessageBox::Ok));
+        if (csv)
+            MainWindowAccess::ui(w)->action_export_csv->trigger();
+        else
+            w.export_to_excel(path, false);
 
-        QCOMPARE(driver.seen.size(), 1);
+        QCOMPARE(driver.seen.size(), csv ? 2 : 1);
         QCOMPARE(driver.unexpected, 0);
-        const SeenModal box = driver.seen.at(0);
+        const SeenModal box = driver.seen.last();
         QVERIFY(box.isMessageBox);
         QCOMPARE(box.title, QString("Ошибка"));
         QCOMPARE(box.text, saveFailureText);

@@ -1,15 +1,17 @@
 #include <QtTest>
 
 #include <QListWidget>
-#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include <limits>
 #include <memory>
 
 #include "instrumentemulator.h"
+#include "../report/modaldriver.h"
 #include "instrumentfixture.h"
 #include "qcustomplot.h"
+#include "settingssandbox.h"
 #include "viewtestwindow.h"
 
 namespace {
@@ -83,17 +85,18 @@ class TestBlockReading : public QObject
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     }
 
-private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        listPorts({});
-    }
+    // Every read keeps a reading file: in a home of the suite's own.
+    SettingsSandbox sandbox;
 
-    void cleanupTestCase() { listSystemPorts(); }
+    static QStringList readings() { return QDir(SettingsSandbox::folder() + "/readings").entryList(QDir::Files); }
+
+private slots:
+    void initTestCase() { QVERIFY(sandbox.startWithoutPorts()); }
 
     void init()
     {
+        QFile::remove(SettingsSandbox::folder() + "/readings");
+        QDir(SettingsSandbox::folder() + "/readings").removeRecursively();
         w = std::make_unique<MainWindow>();
         ui = MainWindowAccess::ui(*w);
         set_limits(*w, 0.0, 5.0, false);
@@ -209,10 +212,28 @@ private slots:
         set_blocks(*w, {Block("old", {1})});
         read();
         QCOMPARE(ui->block_names_list->count(), 0);
+        QCOMPARE(readings(), QStringList()); // nothing listed, nothing kept
         QVERIFY(MainWindowAccess::blocks(*w).isEmpty());
         QVERIFY(ui->button_read_data->isEnabled());
         QVERIFY(!ui->button_export_to_PDF->isEnabled());
         QVERIFY(!ui->button_export_to_excel->isEnabled());
+    }
+
+    void reading_that_cannot_be_kept_is_said()
+    {
+        QFile blocker(SettingsSandbox::folder() + "/readings"); // a file where the folder goes
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(attach({EmulatedBlock::named("A", {1, 2})}));
+        read();
+        QCOMPARE(w->statusBar()->currentMessage(), QString("Не удалось сохранить показания"));
+        QCOMPARE(list_texts(ui->block_names_list), QStringList{"A"});
+        QVERIFY(ui->button_read_data->isEnabled());
+        QVERIFY(blocker.remove());
+
+        read();
+        QCOMPARE(readings().size(), 1);
+        QCOMPARE(w->statusBar()->currentMessage(), QString());
     }
 
     void double_click_shows_the_block()
@@ -311,6 +332,10 @@ private slots:
             if (clicked || request != frame(1, 7))
                 return;
             clicked = true;
+            // Opening a reading now would let the read go on filling it.
+            ModalDriver none;
+            ui->action_open_reading->trigger();
+            QCOMPARE(none.seen.size(), 0);
             // The old list still has three rows while blocks holds only X.
             double_click(2);
             QCOMPARE(table_texts(ui->table_block_data), QStringList{"3.00"});

@@ -1,12 +1,16 @@
 #include <QtTest>
 
+#include <QClipboard>
 #include <QFont>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <limits>
 #include <memory>
 
+#include "../report/modaldriver.h"
+#include "urlcatcher.h"
 #include "viewtestwindow.h"
 
 namespace {
@@ -92,6 +96,7 @@ private slots:
         QCOMPARE(ui->table_block_data->rowCount(), values.size());
         QCOMPARE(ui->button_export_to_PDF->isEnabled(), exportable);
         QCOMPARE(ui->button_export_to_excel->isEnabled(), exportable);
+        QCOMPARE(ui->action_export_csv->isEnabled(), exportable);
     }
 
     void cell_colours_data()
@@ -175,6 +180,34 @@ private slots:
         w->plot_block(ui->block_names_list->item(1));
         w->plot_block(nullptr);
         QCOMPARE(ui->graph->graph(0)->dataCount(), 2);
+    }
+
+    void csv_and_copy_give_the_shown_block()
+    {
+        set_blocks(*w, {Block("a", {0.1f, 12.345f, -0.0f}), Block("b", {7})});
+        show_block(*w, 0);
+        // A later read or an opened reading replaces the list, not what is shown.
+        set_blocks(*w, {Block("new", {9})});
+
+        QTableWidget *table = ui->table_block_data;
+        table->setRangeSelected(QTableWidgetSelectionRange(2, 0, 2, 0), true);
+        table->setRangeSelected(QTableWidgetSelectionRange(0, 0, 0, 0), true);
+        QTest::keySequence(table, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("0.10\n0.00"));
+
+        QTemporaryDir dir;
+        UrlCatcher viewer;
+        viewer.catchFileUrls();
+        const QString path = dir.filePath("block.csv");
+        ModalDriver driver;
+        driver.then(ModalDriver::chooseFile(path));
+        ui->action_export_csv->trigger();
+        QCOMPARE(driver.unexpected, 0);
+        QCOMPARE(driver.seen.at(0).nameFilters, QStringList{"(*.csv)"});
+        QFile csv(path);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(), QByteArray("number,value\r\n1,0.1\r\n2,12.345\r\n3,-0\r\n"));
+        QVERIFY(viewer.urls.isEmpty());
     }
 
     void second_block_replaces_the_first()

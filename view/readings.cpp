@@ -1,0 +1,76 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTime>
+
+#include "atomicwrite.h"
+#include "blockcsv.h"
+#include "readingfile.h"
+#include "reportfilename.h"
+#include "savefailurebox.h"
+#include "settingsfile.h"
+
+void MainWindow::keep_reading()
+{
+    setWindowTitle(QStringLiteral("Ormeda")); // no longer the title of an opened reading
+    if (blocks.isEmpty())
+        return;
+    Reading reading;
+    reading.readAt = QDateTime::currentDateTime();
+    reading.port = port.connectedPortName();
+    reading.blocks = blocks;
+    const QString folder = readingsFolderPath();
+    if (!folder.isEmpty() && write_file_atomically(free_reading_path(folder, reading.readAt), reading_to_json(reading)))
+        statusBar()->clearMessage(); // an earlier failure is no longer news
+    else
+        statusBar()->showMessage(tr("Не удалось сохранить показания"), 10000);
+}
+
+void MainWindow::on_action_open_reading_triggered()
+{
+    // While the read button is off with the port open, a read (or the handshake) waits for
+    // the instrument further down the stack; a read would go on filling the new blocks.
+    if (!ui->button_read_data->isEnabled() && !port.connectedPortName().isEmpty())
+        return;
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Открыть показания"), readingsFolderPath(), QStringLiteral("(*.json)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    const ParsedReading parsed =
+        file.open(QIODevice::ReadOnly) ? reading_from_json(file.readAll()) : ParsedReading{ReadingError::NotJson, {}};
+    if (parsed.error != ReadingError::None) {
+        QMessageBox::warning(this, tr("Ошибка"), tr("Не удалось открыть файл показаний."));
+        return;
+    }
+
+    // As a read leaves them: the shown block stays until a double click.
+    ui->button_export_to_PDF->setEnabled(false);
+    ui->button_export_to_excel->setEnabled(false);
+    blocks = parsed.reading.blocks;
+    ui->block_names_list->clear();
+    for (const auto &block : qAsConst(blocks))
+        ui->block_names_list->addItem(block.first);
+    setWindowTitle(QString::fromUtf8("Ormeda — ") + QFileInfo(path).fileName());
+}
+
+void MainWindow::on_action_export_csv_triggered()
+{
+    const QVector<float> values = shownBlock.second;
+    if (values.isEmpty())
+        return;
+    const QString proposal = proposed_report_path(report_root_folder(), tr("Отчет"), ui->report_number->text(),
+                                                  QTime::currentTime(), QStringLiteral("csv"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Сохранить блок в CSV"), proposal, QStringLiteral("(*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!write_file_atomically(path, block_csv(values)))
+        show_save_failure_box();
+}
