@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QMessageBox>
 
 #include "mainwindow.h"
@@ -7,6 +8,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/example.velmarsk.Ormeda.png")));
+    app.setDesktopFileName(QStringLiteral("example.velmarsk.Ormeda")); // Wayland takes the icon from the desktop entry
     MainWindow window;
 
     // A build without the compiled translation is broken; 18 (0x12) is the number in the message.
