@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests and the headless run need.
+# Installs the Debian packages that the build, the tests, the headless run and the
+# Debian package with its check need.
 # Idempotent and non-interactive; quick when everything is already there.
 set -euo pipefail
 
@@ -7,6 +8,7 @@ packages=(
   build-essential cmake pkg-config ccache
   qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqcustomplot-dev libxlsxwriter-dev zlib1g-dev
   fontconfig fonts-dejavu-core fonts-liberation2 xvfb xauth x11-utils imagemagick poppler-utils python3-openpyxl socat
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
