@@ -55,10 +55,11 @@ appstreamcli validate --no-net /usr/share/metainfo/$id.metainfo.xml
 exec_cmd=$(sed -n 's/^Exec=//p' /usr/share/applications/$id.desktop)
 [ "$(command -v "$exec_cmd")" = /usr/bin/ormeda ] || fail "the desktop entry's Exec ($exec_cmd) is not /usr/bin/ormeda"
 
-# A fresh user of its own, so no settings file is written into the machine's.
+# A fresh user of its own, so nothing is written into the machine's folders.
 shot=$build/ormeda-installed-screenshot.png
 rm -f "$shot"
-HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+mkdir -m 700 "$home/runtime"
+HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/runtime \
 xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
   /usr/bin/ormeda & app=$!
   win=""
