@@ -1,19 +1,8 @@
 #include "port.h"
 
-#include <QDebug>
 #include <QTimer>
 
-namespace {
-
-const quint32 IdentifyRequest = 0x00050000;
-
-const QByteArray &identificationAnswer()
-{
-    static const QByteArray answer = uintToBytes(0x82FB0730);
-    return answer;
-}
-
-} // namespace
+#include "devicelog.h"
 
 Port::Port()
 {
@@ -28,41 +17,54 @@ void Port::checkIfPortIsValidForDataExchange(QSerialPortInfo info)
         return;
     }
 
-    qDebug() << "check COM called";
+    qCDebug(deviceLog) << "check COM called";
     serialPort.setPortName(info.portName());
     serialPort.setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
     serialPort.setDataBits(QSerialPort::Data8);
     serialPort.setParity(QSerialPort::NoParity);
     serialPort.setStopBits(QSerialPort::OneStop);
     serialPort.setFlowControl(QSerialPort::NoFlowControl);
-    if (!serialPort.open(QIODevice::ReadWrite))
+    if (!serialPort.open(QIODevice::ReadWrite)) {
+        emit probeFailed(serialPort.portName(), serialPort.error());
         return;
+    }
 
-    qDebug() << "serial opened";
-    qDebug() << "ASS: " << serialPort.readAll();
+    qCDebug(deviceLog) << "serial opened";
+    emit probeStarted(serialPort.portName());
+    // Nothing with an effect goes into a qCDebug line: a silenced category skips it.
+    const QByteArray unasked = serialPort.readAll();
+    qCDebug(deviceLog) << "ASS: " << unasked;
 
-    for (int i = 0; i < 3; ++i)
-        qDebug() << "ASS: " << sendRequest(IdentifyRequest, 4, 700);
+    const quint32 identify = protocol::requestWord(protocol::Identify);
+    for (int i = 0; i < protocol::IdentifyWarmUpRequests; ++i) {
+        const QByteArray warmUp = sendRequest(identify, protocol::IdentifyAnswerSize, protocol::IdentifyWarmUpTimeoutMs);
+        qCDebug(deviceLog) << "ASS: " << warmUp;
+    }
 
-    if (sendRequest(IdentifyRequest, 4, 2000) == identificationAnswer()) {
-        qDebug() << "nash slon";
+    const QByteArray answer = sendRequest(identify, protocol::IdentifyAnswerSize, protocol::IdentifyTimeoutMs);
+    if (protocol::isIdentificationAnswer(answer)) {
+        qCDebug(deviceLog) << "nash slon";
         disconnect(&monitor, &SerialPortMonitor::portConnected, this, &Port::checkIfPortIsValidForDataExchange);
         connect(&serialPort, &QSerialPort::errorOccurred, this, &Port::checkIfValidPortDisconnected);
         emit validPortFound();
     } else {
         serialPort.readAll();
         serialPort.close();
-        qDebug() << "lame";
+        qCDebug(deviceLog) << "lame";
+        emit probeFailed(serialPort.portName(), QSerialPort::NoError);
     }
 }
 
 void Port::checkIfValidPortDisconnected(QSerialPort::SerialPortError error)
 {
-    qDebug() << error;
+    qCDebug(deviceLog) << error;
     if (serialPort.isOpen())
         serialPort.close();
     disconnect(&serialPort, &QSerialPort::errorOccurred, this, &Port::checkIfValidPortDisconnected);
     connect(&monitor, &SerialPortMonitor::portConnected, this, &Port::checkIfPortIsValidForDataExchange);
+    drainDeadline = QDeadlineTimer();
+    // A request waiting for the lost line would otherwise sit out its whole time-out.
+    abortWaitingRequest();
     emit validPortDisconnected();
 }
 

@@ -2,6 +2,8 @@
 #define PORT_H
 
 #include <QByteArray>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QSerialPort>
@@ -9,10 +11,10 @@
 #include <QString>
 #include <QVector>
 
+#include "protocol.h"
 #include "serialportmonitor.h"
 
-// The 4 bytes of a 32-bit value, least significant first.
-QByteArray uintToBytes(quint32 value);
+class QEventLoop;
 
 class Port : public QObject
 {
@@ -31,11 +33,22 @@ public:
 
     // System name of the open port; empty while none is open.
     QString connectedPortName() const;
+    // Ends the waiting request at once as a failed one. The instrument goes on
+    // sending the rest of its answer, so the next request first drains the line.
+    void cancelRequest();
 
 signals:
     void validPortFound();
     void validPortDisconnected();
     void recievedValidReponse();
+
+    // A probe has opened portName and asks it for the identification.
+    void probeStarted(const QString &portName);
+    // A probe found no instrument; openError says why the port could not be
+    // opened (QSerialPort::NoError when it opened but did not answer rightly).
+    void probeFailed(const QString &portName, QSerialPort::SerialPortError openError);
+    // Bytes of the waiting request's answer so far, at most every 50 ms or so.
+    void responseProgress(int received, int expected);
 
 public slots:
     void checkIfPortIsValidForDataExchange(QSerialPortInfo info);
@@ -56,6 +69,15 @@ private:
     bool requestWaiting = false;
     QList<QSerialPortInfo> deferredProbes;
     void runDeferredProbes();
+
+    QEventLoop *waitingLoop = nullptr;
+    bool requestAborted = false;
+    QElapsedTimer progressClock;
+    // The end of a cancelled request's time-out: its answer may be arriving
+    // until then, so the next request drains the line at most that long.
+    QDeadlineTimer drainDeadline;
+    bool drainStaleInput();
+    void abortWaitingRequest();
 };
 
 #endif // PORT_H

@@ -1,6 +1,6 @@
 #include "serialportmonitor.h"
 
-#include <QDebug>
+#include "devicelog.h"
 
 namespace {
 
@@ -42,13 +42,13 @@ void SerialPortMonitor::checkForPortChanges()
     // starts before this one has stored its list.
     for (const QSerialPortInfo &entry : current) {
         if (!containsName(ports, entry.portName())) {
-            qDebug() << "New serial port added:" << entry.portName();
+            qCDebug(deviceLog) << "New serial port added:" << entry.portName();
             emit portConnected(entry);
         }
     }
     for (const QSerialPortInfo &entry : qAsConst(ports)) {
         if (!containsName(current, entry.portName())) {
-            qDebug() << "Serial port removed:" << entry.portName();
+            qCDebug(deviceLog) << "Serial port removed:" << entry.portName();
             emit portDisconnected(entry);
         }
     }

@@ -1,28 +1,37 @@
 #include "port.h"
 
-#include <QDebug>
 #include <QEventLoop>
 #include <QTimer>
 
-QByteArray uintToBytes(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = char((value >> (8 * i)) & 0xFF);
-    return bytes;
-}
+#include <climits>
+
+#include "devicelog.h"
+
+namespace {
+
+const int ProgressIntervalMs = 50;
+// Stale bytes of a cancelled answer have stopped once the line is this quiet.
+const int QuietLineMs = 100;
+
+} // namespace
 
 QByteArray Port::sendRequest(quint32 request, int expectedSize, int timeoutMs)
 {
+    if (!drainStaleInput()) {
+        qCDebug(deviceLog) << "request cancelled";
+        return QByteArray();
+    }
+
     responseBuffer.clear();
     serialPort.clear(QSerialPort::AllDirections);
     expectedResponseSize = expectedSize;
     if (!serialPort.isOpen()) {
-        qDebug() << "Serial port is not open.";
+        qCDebug(deviceLog) << "Serial port is not open.";
         return QByteArray();
     }
 
-    qDebug() << serialPort.write(uintToBytes(request));
+    const qint64 written = serialPort.write(uintToBytes(request));
+    qCDebug(deviceLog) << written;
     connect(&serialPort, &QSerialPort::readyRead, this, &Port::serialReciever);
 
     QTimer timer;
@@ -32,13 +41,23 @@ QByteArray Port::sendRequest(quint32 request, int expectedSize, int timeoutMs)
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     timer.start(timeoutMs);
     requestWaiting = true;
+    requestAborted = false;
+    waitingLoop = &loop;
+    progressClock.start();
     loop.exec();
+    waitingLoop = nullptr;
     requestWaiting = false;
 
-    if (timer.isActive())
-        qDebug() << "recieved VALID";
-    else
-        qDebug() << "recieved TIMEOUT";
+    const bool aborted = requestAborted;
+    if (aborted) {
+        qCDebug(deviceLog) << "request cancelled";
+        if (serialPort.isOpen())
+            drainDeadline.setRemainingTime(qMax(0, timer.remainingTime()));
+    } else if (timer.isActive()) {
+        qCDebug(deviceLog) << "recieved VALID";
+    } else {
+        qCDebug(deviceLog) << "recieved TIMEOUT";
+    }
 
     disconnect(this, &Port::recievedValidReponse, &loop, &QEventLoop::quit);
     disconnect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
@@ -46,7 +65,56 @@ QByteArray Port::sendRequest(quint32 request, int expectedSize, int timeoutMs)
 
     if (!deferredProbes.isEmpty())
         QTimer::singleShot(0, this, &Port::runDeferredProbes);
-    return responseBuffer;
+    return aborted ? QByteArray() : responseBuffer;
+}
+
+bool Port::drainStaleInput()
+{
+    if (drainDeadline.hasExpired() || !serialPort.isOpen()) {
+        drainDeadline = QDeadlineTimer();
+        return true;
+    }
+
+    QEventLoop loop;
+    QTimer quiet;
+    quiet.setSingleShot(true);
+    QTimer budget;
+    budget.setSingleShot(true);
+    connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(&budget, &QTimer::timeout, &loop, &QEventLoop::quit);
+    const QMetaObject::Connection discard = connect(&serialPort, &QSerialPort::readyRead, &loop, [&] {
+        serialPort.readAll();
+        quiet.start(QuietLineMs);
+    });
+    serialPort.readAll();
+    quiet.start(QuietLineMs);
+    budget.start(int(qMin<qint64>(drainDeadline.remainingTime(), INT_MAX)));
+    requestWaiting = true;
+    requestAborted = false;
+    waitingLoop = &loop;
+    loop.exec();
+    waitingLoop = nullptr;
+    requestWaiting = false;
+    disconnect(discard);
+
+    // Cancelled while draining: the rest of the drain is owed to the next request.
+    if (requestAborted && serialPort.isOpen())
+        return false;
+    drainDeadline = QDeadlineTimer();
+    return !requestAborted;
+}
+
+void Port::abortWaitingRequest()
+{
+    if (!waitingLoop)
+        return;
+    requestAborted = true;
+    waitingLoop->quit();
+}
+
+void Port::cancelRequest()
+{
+    abortWaitingRequest();
 }
 
 void Port::serialReciever()
@@ -57,12 +125,16 @@ void Port::serialReciever()
         if (responseBuffer.size() >= expectedResponseSize)
             emit recievedValidReponse();
     }
+    if (progressClock.elapsed() >= ProgressIntervalMs) {
+        progressClock.restart();
+        emit responseProgress(responseBuffer.size(), expectedResponseSize);
+    }
 }
 
 bool Port::isResponseValid(const QByteArray &answer)
 {
-    if (answer == uintToBytes(0x00FF0010)) {
-        qDebug() << "response error";
+    if (protocol::isErrorAnswer(answer)) {
+        qCDebug(deviceLog) << "response error";
         return false;
     }
     return true;
