@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "linkstatus.h"
 #include "version.h"
 
 namespace {
@@ -23,6 +24,7 @@ void MainWindow::on_actionRU_triggered()
     QApplication::removeTranslator(translator);
     ui->retranslateUi(this);
     setLogoButtonText();
+    linkStatus->retranslate();
     setWindowTitle(title);
 }
 
@@ -35,6 +37,7 @@ void MainWindow::on_actionEN_triggered()
     QApplication::installTranslator(translator);
     ui->retranslateUi(this);
     setLogoButtonText();
+    linkStatus->retranslate();
     setWindowTitle(title);
 }
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "linkstatus.h"
 #include "placement.h"
 #include "tablecopy.h"
 
@@ -19,6 +20,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     installEventFilter(this);
     translator = new QTranslator(this);
+    linkStatus = new LinkStatus(ui->statusbar, port, this);
 
     applyConfig(loadConfig());
 

@@ -11,6 +11,7 @@
 #include "port.h"
 #include "reportdata.h"
 
+class LinkStatus;
 class QCPItemStraightLine;
 class QCPRange;
 class QListWidgetItem;
@@ -99,6 +100,7 @@ private:
     QCPItemStraightLine *diagramMinLine = nullptr;
     QCPItemStraightLine *diagramMaxLine = nullptr;
     QTranslator *translator = nullptr;
+    LinkStatus *linkStatus = nullptr;
     QVector<QPair<QString, QVector<float>>> blocks;
     QPair<QString, QVector<float>> shownBlock; // copied at the double click: blocks may change under it
 };

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>LinkStatus</name>
+    <message>
+        <source>Чтение блока %1 из %2…</source>
+        <translation>Reading block %1 of %2…</translation>
+    </message>
+    <message>
+        <source>Остановить</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Прибор не подключён</source>
+        <translation>No instrument connected</translation>
+    </message>
+    <message>
+        <source>Поиск прибора на %1…</source>
+        <translation>Looking for the instrument on %1…</translation>
+    </message>
+    <message>
+        <source>Прибор подключён (%1)</source>
+        <translation>Instrument connected (%1)</translation>
+    </message>
+    <message>
+        <source>Порт %1 занят другой программой</source>
+        <translation>Port %1 is in use by another program</translation>
+    </message>
+    <message>
+        <source>Нет доступа к порту %1: добавьте пользователя в группу dialout</source>
+        <translation>No access to port %1: add your user to the dialout group</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>

@@ -4,6 +4,7 @@
 #include <QTextCodec>
 
 #include "blockname.h"
+#include "linkstatus.h"
 
 void MainWindow::on_button_read_data_clicked()
 {
@@ -13,20 +14,29 @@ void MainWindow::on_button_read_data_clicked()
 
     // Every call below waits in a nested event loop; the list keeps its old rows
     // until the end, and the row handlers skip rows that blocks no longer has.
+    linkStatus->readStarted();
     const int amount = port.getBlocksAmount();
     blocks.clear();
     QTextCodec *codec = QTextCodec::codecForName("UTF-16");
     for (int index = 0; index < amount; ++index) {
+        linkStatus->readingBlock(index, amount);
         const QByteArray raw = port.getBlockName(index);
+        if (linkStatus->stopRequested())
+            break;
         const QString name = clean_block_name(codec->toUnicode(raw));
         const QVector<float> values = port.getBlockData(index);
+        // Stopped: nothing of the interrupted block is kept.
+        if (linkStatus->stopRequested())
+            break;
         blocks.append(qMakePair(name, values));
     }
+    linkStatus->readEnded();
 
     ui->block_names_list->clear();
     for (const auto &block : qAsConst(blocks))
         ui->block_names_list->addItem(block.first);
 
-    ui->button_read_data->setEnabled(true);
+    // After a loss a click would find no instrument and empty the list: wait for the link.
+    ui->button_read_data->setEnabled(!port.connectedPortName().isEmpty());
     keep_reading();
 }

@@ -286,19 +286,22 @@ private slots:
         QVERIFY(compiled.load(":/i18n/ts.qm"));
 
         QXmlStreamReader xml(&source);
+        QString context;
         QString text;
         int messages = 0;
         while (!xml.atEnd()) {
             xml.readNext();
             if (!xml.isStartElement())
                 continue;
-            if (xml.name() == QLatin1String("source")) {
+            if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (xml.name() == QLatin1String("source")) {
                 text = xml.readElementText();
             } else if (xml.name() == QLatin1String("translation") && text != "MainWindow") {
                 const bool unfinished = xml.attributes().value("type") == QLatin1String("unfinished");
                 const QString english = xml.readElementText();
                 QVERIFY2(!unfinished && !english.isEmpty(), qPrintable("no English for " + text));
-                QCOMPARE(compiled.translate("MainWindow", text.toUtf8()), english);
+                QCOMPARE(compiled.translate(context.toUtf8(), text.toUtf8()), english);
                 ++messages;
             }
         }

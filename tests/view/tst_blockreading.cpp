@@ -202,8 +202,8 @@ private slots:
         QCOMPARE(MainWindowAccess::blocks(*w).at(0).second, QVector<float>{1});
         QVERIFY(MainWindowAccess::blocks(*w).at(1).second.isEmpty());
         QVERIFY(MainWindowAccess::blocks(*w).at(2).second.isEmpty());
-        // The read ends with its button enabled, even though the link is gone.
-        QVERIFY(ui->button_read_data->isEnabled());
+        // The link is gone: the button waits for the next handshake.
+        QVERIFY(!ui->button_read_data->isEnabled());
     }
 
     void no_blocks()
