@@ -2,12 +2,20 @@
 
 #include "devicelog.h"
 
+#include "unlistedportinfo.h"
+
 namespace {
 
 SerialPortMonitor::PortSource &portSource()
 {
     static SerialPortMonitor::PortSource source;
     return source;
+}
+
+QList<QSerialPortInfo> &unlistedPorts()
+{
+    static QList<QSerialPortInfo> ports;
+    return ports;
 }
 
 bool containsName(const QList<QSerialPortInfo> &list, const QString &name)
@@ -32,10 +40,31 @@ void SerialPortMonitor::setPortSource(PortSource source)
     portSource() = std::move(source);
 }
 
+void SerialPortMonitor::addUnlistedPort(const QString &path, const QString &description)
+{
+    removeUnlistedPort(path);
+    unlistedPorts().append(unlistedPortInfo(path, description));
+}
+
+void SerialPortMonitor::removeUnlistedPort(const QString &path)
+{
+    QList<QSerialPortInfo> &ports = unlistedPorts();
+    for (int i = ports.size() - 1; i >= 0; --i) {
+        if (ports.at(i).portName() == path)
+            ports.removeAt(i);
+    }
+}
+
 void SerialPortMonitor::checkForPortChanges()
 {
     const PortSource &source = portSource();
-    const QList<QSerialPortInfo> current = source ? source() : QSerialPortInfo::availablePorts();
+    const QList<QSerialPortInfo> listed = source ? source() : QSerialPortInfo::availablePorts();
+    const QList<QSerialPortInfo> &unlisted = unlistedPorts();
+    QList<QSerialPortInfo> current = unlisted;
+    for (const QSerialPortInfo &entry : listed) {
+        if (!containsName(unlisted, entry.portName()))
+            current.append(entry);
+    }
 
     // A receiver of portConnected may wait in a nested event loop for seconds;
     // this timer's next time-out is not delivered meanwhile, so no second poll

@@ -21,6 +21,12 @@ public:
     // put their own list in its place.
     static void setPortSource(PortSource source);
 
+    // Ports this process serves itself, which no system lists (the demonstration
+    // instrument's pseudo-terminal). Every poll offers them first, ahead of the
+    // source's list, so that they are probed before any silent system port.
+    static void addUnlistedPort(const QString &path, const QString &description = {});
+    static void removeUnlistedPort(const QString &path);
+
 signals:
     void portConnected(QSerialPortInfo info);
     void portDisconnected(QSerialPortInfo info);

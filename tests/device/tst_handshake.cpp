@@ -7,7 +7,7 @@
 #include "instrumentfixture.h"
 #include "port.h"
 #include "portaccess.h"
-#include "portinfo.h"
+#include "unlistedportinfo.h"
 
 Q_DECLARE_METATYPE(CommandFault)
 
@@ -88,7 +88,7 @@ private slots:
         InstrumentEmulator other;
         QVERIFY(other.openPseudoTerminal());
         log.clear();
-        listPorts({makePortInfo(instrument.devicePath()), makePortInfo(other.devicePath())});
+        listPorts({unlistedPortInfo(instrument.devicePath()), unlistedPortInfo(other.devicePath())});
         QTRY_COMPARE_WITH_TIMEOUT(log.count("New serial port added: \"" + other.devicePath() + '"'), 1, 2000);
         QTest::qWait(50);
         QCOMPARE(log.count(QStringLiteral("check COM called")), 0);
@@ -164,18 +164,18 @@ private slots:
         QSignalSpy found(&port, &Port::validPortFound);
         QSignalSpy lost(&port, &Port::validPortDisconnected);
         DebugCapture log;
-        listPorts({makePortInfo(first.devicePath())});
+        listPorts({unlistedPortInfo(first.devicePath())});
         QTRY_COMPARE_WITH_TIMEOUT(log.count(QStringLiteral("lame")), 1, 3000);
         QCOMPARE(log.count(QStringLiteral("QSerialPort::NoError")), 1);
         QCOMPARE(lost.count(), 1);
         QCOMPARE(first.requests(), identifyFrames(4));
 
-        listPorts({makePortInfo(first.devicePath()), makePortInfo(second.devicePath())});
+        listPorts({unlistedPortInfo(first.devicePath()), unlistedPortInfo(second.devicePath())});
         QTRY_COMPARE_WITH_TIMEOUT(log.count(QStringLiteral("lame")), 3, 3000);
         QCOMPARE(second.requests(), identifyFrames(8));
 
-        listPorts({makePortInfo(first.devicePath()), makePortInfo(second.devicePath()),
-                   makePortInfo(instrument.devicePath())});
+        listPorts({unlistedPortInfo(first.devicePath()), unlistedPortInfo(second.devicePath()),
+                   unlistedPortInfo(instrument.devicePath())});
         QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, 3000);
         QTest::qWait(50);
         QCOMPARE(instrument.requests(), identifyFrames(4));
@@ -188,7 +188,7 @@ private slots:
         Port port;
         QSignalSpy found(&port, &Port::validPortFound);
         DebugCapture log;
-        listPorts({makePortInfo(QStringLiteral("/dev/no-such-port"))});
+        listPorts({unlistedPortInfo(QStringLiteral("/dev/no-such-port"))});
         QTRY_COMPARE_WITH_TIMEOUT(log.count(QStringLiteral("check COM called")), 1, 2000);
         QTest::qWait(50);
         QCOMPARE(log.count(QStringLiteral("serial opened")), 0);
@@ -196,7 +196,8 @@ private slots:
         QVERIFY(!PortAccess::serialPort(port).isOpen());
 
         // The instrument listed after it is still found.
-        listPorts({makePortInfo(QStringLiteral("/dev/no-such-port")), makePortInfo(instrument.devicePath())});
+        listPorts({unlistedPortInfo(QStringLiteral("/dev/no-such-port")),
+                   unlistedPortInfo(instrument.devicePath())});
         QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, 3000);
     }
 
@@ -213,7 +214,7 @@ private slots:
         Port port;
         QSignalSpy found(&port, &Port::validPortFound);
         DebugCapture log;
-        listPorts({makePortInfo(silent.devicePath()), makePortInfo(instrument.devicePath())});
+        listPorts({unlistedPortInfo(silent.devicePath()), unlistedPortInfo(instrument.devicePath())});
         QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, 7000);
 
         const qint64 opened = log.timeOf(QStringLiteral("serial opened"));
@@ -251,7 +252,7 @@ private slots:
         instrument.setFault(6, mute);
         // Another port is reported while the request waits, then the
         // instrument is pulled, which ends the wait at once.
-        QTimer::singleShot(50, [&] { port.checkIfPortIsValidForDataExchange(makePortInfo(next.devicePath())); });
+        QTimer::singleShot(50, [&] { port.checkIfPortIsValidForDataExchange(unlistedPortInfo(next.devicePath())); });
         QTimer::singleShot(100, &instrument, &InstrumentEmulator::unplug);
 
         DebugCapture log;

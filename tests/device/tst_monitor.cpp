@@ -3,7 +3,7 @@
 
 #include "debugcapture.h"
 #include "portaccess.h"
-#include "portinfo.h"
+#include "unlistedportinfo.h"
 #include "serialportmonitor.h"
 
 namespace {
@@ -12,7 +12,7 @@ QList<QSerialPortInfo> portList(const QStringList &names, const QString &descrip
 {
     QList<QSerialPortInfo> list;
     for (const QString &name : names)
-        list.append(makePortInfo(name, description));
+        list.append(unlistedPortInfo(name, description));
     return list;
 }
 
@@ -55,7 +55,7 @@ private slots:
 
     void portInfoCarriesNameAndDescription()
     {
-        const QSerialPortInfo info = makePortInfo(QStringLiteral("/dev/pts/7"), QStringLiteral("Emulator"));
+        const QSerialPortInfo info = unlistedPortInfo(QStringLiteral("/dev/pts/7"), QStringLiteral("Emulator"));
         QVERIFY(!info.isNull());
         QCOMPARE(info.portName(), QStringLiteral("/dev/pts/7"));
         QCOMPARE(info.description(), QStringLiteral("Emulator"));
@@ -112,6 +112,21 @@ private slots:
         for (const QSerialPortInfo &info : PortAccess::knownPorts(monitor))
             stored << info.portName();
         QCOMPARE(stored, after);
+    }
+
+    // The process's own ports go ahead of the system's and leave as an unplugged port would.
+    void unlistedPortsComeFirst()
+    {
+        SerialPortMonitor monitor;
+        Reports reports(monitor);
+        SerialPortMonitor::setPortSource([] { return portList({"COM1", "/dev/pts/9"}); });
+        SerialPortMonitor::addUnlistedPort(QStringLiteral("/dev/pts/9"));
+        monitor.checkForPortChanges();
+        SerialPortMonitor::removeUnlistedPort(QStringLiteral("/dev/pts/9"));
+        SerialPortMonitor::setPortSource([] { return portList({"COM1"}); });
+        monitor.checkForPortChanges();
+        QCOMPARE(reports.added, (QStringList{"/dev/pts/9", "COM1"}));
+        QCOMPARE(reports.removed, QStringList{"/dev/pts/9"});
     }
 
     void changedDescriptionIsNotReported()

@@ -8,9 +8,9 @@
 #include "instrumentemulator.h"
 #include "mainwindowaccess.h"
 #include "portaccess.h"
-#include "portinfo.h"
 #include "portlisting.h"
 #include "serialportmonitor.h"
+#include "unlistedportinfo.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ void listEmulatorPort(InstrumentEmulator &emulator)
     SerialPortMonitor::setPortSource([guarded]() -> QList<QSerialPortInfo> {
         if (!guarded || !guarded->isOpen())
             return {};
-        return {makePortInfo(guarded->devicePath(), QStringLiteral("Ormeda emulator"))};
+        return {unlistedPortInfo(guarded->devicePath(), QStringLiteral("Ormeda emulator"))};
     });
 }
 
