@@ -12,6 +12,9 @@
 #include "linkstatus.h"
 #include "placement.h"
 #include "tablecopy.h"
+#ifdef Q_OS_UNIX
+#include "demoinstrument.h"
+#endif
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -37,6 +40,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->retranslateUi(this);
     setLogoButtonText();
+#ifdef Q_OS_UNIX
+    demo = new DemoInstrument(ui, port, this);
+#endif
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize available = screen ? screen->availableGeometry().size() : QSize();

@@ -11,6 +11,7 @@
 #include "port.h"
 #include "reportdata.h"
 
+class DemoInstrument;
 class LinkStatus;
 class QCPItemStraightLine;
 class QCPRange;
@@ -32,6 +33,9 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Help → Demo instrument; null where there is none (outside Unix).
+    DemoInstrument *demo_instrument() const { return demo; }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -103,6 +107,7 @@ private:
     LinkStatus *linkStatus = nullptr;
     QVector<QPair<QString, QVector<float>>> blocks;
     QPair<QString, QVector<float>> shownBlock; // copied at the double click: blocks may change under it
+    DemoInstrument *demo = nullptr;
 };
 
 #endif // MAINWINDOW_H

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>DemoInstrument</name>
+    <message>
+        <source>Демонстрационный прибор</source>
+        <translation>Demo instrument</translation>
+    </message>
+</context>
+<context>
     <name>LinkStatus</name>
     <message>
         <source>Чтение блока %1 из %2…</source>
