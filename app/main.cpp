@@ -3,13 +3,23 @@
 #include <QIcon>
 #include <QMessageBox>
 
+#include "commandline.h"
 #include "mainwindow.h"
+#ifdef Q_OS_UNIX
+#include "demoinstrument.h"
+#endif
 
 int main(int argc, char *argv[])
 {
+    StartOptions options;
+    if (const auto code = readCommandLine(commandLineArguments(argc, argv), false, &options))
+        return *code;
     QApplication app(argc, argv);
+    if (const auto code = readCommandLine(QCoreApplication::arguments(), true, &options))
+        return *code;
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/example.velmarsk.Ormeda.png")));
     app.setDesktopFileName(QStringLiteral("example.velmarsk.Ormeda")); // Wayland takes the icon from the desktop entry
+
     MainWindow window;
 
     // A build without the compiled translation is broken; 18 (0x12) is the number in the message.
@@ -22,5 +32,9 @@ int main(int argc, char *argv[])
 
     window.setWindowTitle(QStringLiteral("Ormeda"));
     window.show();
+#ifdef Q_OS_UNIX
+    if (options.demo)
+        window.demo_instrument()->showFirstBlock();
+#endif
     return app.exec();
 }

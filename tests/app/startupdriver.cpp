@@ -1,13 +1,17 @@
 // Linked into test builds of the program (beside the real main()): it watches the
 // running program from inside, writes what it sees to standard output, closes the
 // message box if one opens and ends the run once the main window has shown itself,
-// so that a process-level test never hangs.
+// so that a process-level test never hangs. With --demo it waits for the shown
+// block first, giving up after half a minute.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -46,12 +50,30 @@ void describeWindow(QMainWindow *window)
                 .arg(logo->maximumWidth()).arg(logo->maximumHeight()).arg(number->width()));
 }
 
+// The read blocks, the current one and what the table and the limits show.
+bool describeShownBlock(QMainWindow *window)
+{
+    auto list = window->findChild<QListWidget *>("block_names_list");
+    auto table = window->findChild<QTableWidget *>("table_block_data");
+    auto limits = window->findChild<QCheckBox *>("set_limits_checkbox");
+    if (!list || !table || !limits || table->rowCount() == 0 || !limits->isChecked())
+        return false;
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row)
+        names << list->item(row)->text();
+    say("blocks\t" + names.join('\t'));
+    say(QString("shown\t%1\t%2 values\tlimits on")
+            .arg(list->currentItem() ? list->currentItem()->text() : QString()).arg(table->rowCount()));
+    return true;
+}
+
 void watch()
 {
+    const bool demo = QCoreApplication::arguments().contains("--demo");
     auto timer = new QTimer(QCoreApplication::instance());
     auto windowSeenAt = std::make_shared<int>(-1);
     auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, windowSeenAt, ticks] {
+    QObject::connect(timer, &QTimer::timeout, [timer, windowSeenAt, ticks, demo] {
         ++*ticks;
         if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             say(QString("box\t%1\t%2\t%3\t%4\t%5\t%6")
@@ -70,6 +92,8 @@ void watch()
         if (*windowSeenAt < 0)
             *windowSeenAt = *ticks;
         if (*ticks - *windowSeenAt < 10)
+            return;
+        if (demo && !describeShownBlock(window) && *ticks - *windowSeenAt < 1500)
             return;
         describeWindow(window);
         timer->stop();

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "ui_mainwindow.h"
+#include "version.h"
 
 namespace {
 
@@ -12,6 +13,7 @@ struct Run
 {
     int exitCode = -1;
     QStringList lines;
+    QString out, err;
     QString appData;
 
     QStringList linesStartingWith(const QString &tag) const
@@ -25,7 +27,7 @@ struct Run
 };
 
 // Runs a build of the program with its own empty per-user folders.
-Run runProgram(const char *variable, const QTemporaryDir &home)
+Run runProgram(const char *variable, const QTemporaryDir &home, const QStringList &arguments = {})
 {
     Run run;
     const QString program = qEnvironmentVariable(variable);
@@ -36,16 +38,19 @@ Run runProgram(const char *variable, const QTemporaryDir &home)
     env.insert("HOME", home.path());
     env.insert("XDG_DATA_HOME", home.path() + "/data");
     env.insert("XDG_CONFIG_HOME", home.path() + "/config");
+    env.insert("XDG_RUNTIME_DIR", home.path()); // else the platform warns on standard error
     env.insert("QT_QPA_PLATFORM", "offscreen");
     process.setProcessEnvironment(env);
-    process.start(program, QStringList());
+    process.start(program, arguments);
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
         return run;
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    run.lines = run.out.split('\n', Qt::SkipEmptyParts);
     run.appData = home.path() + "/data/" + QFileInfo(program).fileName();
     return run;
 }
@@ -108,6 +113,63 @@ private slots:
         QVERIFY(half > 0);
         QCOMPARE(parts[2], QString("%1x%1").arg(half));
     }
+
+    void options_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+
+        const QString version = QStringLiteral("Ormeda " ORMEDA_VERSION "\n");
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << version << "";
+        QTest::newRow("-v") << QStringList{"-v"} << 0 << version << "";
+        // The toolkit's own options are left to it, not taken for unknown ones.
+        QTest::newRow("toolkit option first") << QStringList{"-platform", "offscreen", "--version"} << 0
+                                              << version << "";
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: " << "";
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << 1 << ""
+                                        << "Unknown option 'bogus'.\n\nUsage: ";
+        QTest::newRow("argument") << QStringList{"report.pdf"} << 1 << ""
+                                  << "Unexpected argument 'report.pdf'.\n\nUsage: ";
+    }
+    // An expected text that ends in "Usage: " is followed by the whole usage text.
+    void options()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QTemporaryDir home;
+        const Run run = runProgram("ORMEDA_DRIVEN", home, arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        for (const auto &[expected, actual] : {std::pair(out, run.out), std::pair(err, run.err)}) {
+            if (!expected.endsWith("Usage: ")) {
+                QCOMPARE(actual, expected);
+                continue;
+            }
+            QVERIFY2(actual.startsWith(expected), qPrintable(actual));
+            for (const char *option : {"-h, --help", "-v, --version"})
+                QVERIFY2(actual.contains(option), option);
+#ifdef Q_OS_UNIX
+            QVERIFY(actual.contains("--demo"));
+#endif
+        }
+        // Answered before any window was built.
+        QVERIFY(run.linesStartingWith("window").isEmpty());
+    }
+
+#ifdef Q_OS_UNIX
+    // The operator's first three clicks on the demonstration instrument, done by the program itself.
+    void demoShowsTheFirstBlockRead()
+    {
+        QTemporaryDir home;
+        const Run run = runProgram("ORMEDA_DRIVEN", home, {"--demo"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.linesStartingWith("blocks"), QStringList{"blocks\t1 Шов\t2 HRC\t3 HB\t4 HV\t5 HRC"});
+        QCOMPARE(run.linesStartingWith("shown"), QStringList{"shown\t1 Шов\t21 values\tlimits on"});
+    }
+#endif
 };
 
 QTEST_MAIN(TestStartup)
