@@ -60,8 +60,9 @@ shot=$build/ormeda-installed-screenshot.png
 rm -f "$shot"
 mkdir -m 700 "$home/runtime"
 HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/runtime \
-xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
-  /usr/bin/ormeda & app=$!
+xvfb-run -a -s "-screen 0 1920x1200x24" bash -c '
+  # As the menu entry starts it, with the demonstration instrument attached.
+  "$2" --demo & app=$!
   win=""
   for i in $(seq 1 100); do
     sleep 0.2
@@ -69,12 +70,12 @@ xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     [ -n "$win" ] && break
   done
   [ -n "$win" ] || { echo "check_package: no window \"Ormeda\" appeared" >&2; kill $app; exit 1; }
-  sleep 1
+  sleep 3
   # As plain numbers: the width and height of the first icon lead.
   xprop -id "$win" -f _NET_WM_ICON 32c _NET_WM_ICON | head -c 100 | grep -Eq "= [1-9][0-9]*, [1-9]" \
     || { echo "check_package: the window has no icon" >&2; kill $app; exit 1; }
   import -window root "$1"
   kill $app; wait $app 2>/dev/null || true
-' _ "$shot"
+' _ "$shot" "$exec_cmd"
 [ -s "$shot" ] || fail "no screenshot was written"
 echo "Screenshot of the installed program: $shot"
