@@ -1,0 +1,153 @@
+#!/usr/bin/python3
+"""Compares two folders of reports written by bench/report_samples, file by file.
+
+PDF: the text as `pdftotext -layout` gives it and the page count must be identical,
+and every page rendered by `pdftoppm` must look the same: a pixel may differ by up
+to --tolerance levels (anti-aliasing), and at most --spread of a page's pixels may
+differ by more.
+Excel: every cell (value, type, font, alignment, borders), the merged ranges, the
+column widths, the pictures' anchors and sizes and the pictures' pixels must be
+identical.
+
+    scripts/compare_reports.py /work/golden-reports /tmp/new-reports
+Exit code 0 when everything matches; the differences found otherwise.
+"""
+import argparse
+import io
+import os
+import subprocess
+import sys
+import tempfile
+import zipfile
+
+from PIL import Image, ImageChops
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'report'))
+import xlsx_dump  # noqa: E402
+import openpyxl  # noqa: E402
+
+
+def run(*command):
+    return subprocess.run(command, check=True, capture_output=True).stdout
+
+
+def page_count(path):
+    for line in run('pdfinfo', path).decode().splitlines():
+        if line.startswith('Pages:'):
+            return int(line.split()[1])
+    return -1
+
+
+def render(path, folder, dpi):
+    run('pdftoppm', '-r', str(dpi), '-gray', '-png', path, os.path.join(folder, 'p'))
+    return sorted(os.path.join(folder, name) for name in os.listdir(folder))
+
+
+def compare_pdf(old, new, args):
+    problems = []
+    old_pages, new_pages = page_count(old), page_count(new)
+    if old_pages != new_pages:
+        problems.append(f'pages: {old_pages} against {new_pages}')
+    old_text = run('pdftotext', '-layout', old, '-').decode()
+    new_text = run('pdftotext', '-layout', new, '-').decode()
+    if old_text != new_text:
+        old_lines, new_lines = old_text.split('\n'), new_text.split('\n')
+        at = next((i for i, (a, b) in enumerate(zip(old_lines, new_lines)) if a != b),
+                  min(len(old_lines), len(new_lines)))
+        problems.append(f'text differs from line {at + 1}: {old_lines[at:at + 1]!r} against {new_lines[at:at + 1]!r}')
+    if problems:
+        return problems
+    worst = 0.0
+    with tempfile.TemporaryDirectory() as a, tempfile.TemporaryDirectory() as b:
+        for page, (x, y) in enumerate(zip(render(old, a, args.dpi), render(new, b, args.dpi)), start=1):
+            one, two = Image.open(x).convert('L'), Image.open(y).convert('L')
+            if one.size != two.size:
+                problems.append(f'page {page}: {one.size} against {two.size} pixels')
+                continue
+            histogram = ImageChops.difference(one, two).histogram()
+            over = sum(histogram[args.tolerance + 1:])
+            share = over / (one.size[0] * one.size[1])
+            worst = max(worst, share)
+            if share > args.spread:
+                problems.append(f'page {page}: {over} pixels differ by more than {args.tolerance}')
+    print(f'  {old_pages} pages, text identical, worst page {worst:.5%} of pixels beyond tolerance')
+    return problems
+
+
+def pictures(path):
+    """Decoded pixels of every picture in the workbook, in part-name order."""
+    found = []
+    with zipfile.ZipFile(path) as z:
+        for name in sorted(n for n in z.namelist() if n.startswith('xl/media/')):
+            image = Image.open(io.BytesIO(z.read(name)))
+            found.append((image.size, image.convert('RGBA').tobytes()))
+    return found
+
+
+def sheet(path):
+    cells = {}
+    book = openpyxl.load_workbook(path, read_only=True)
+    for row in book.worksheets[0].iter_rows():
+        for cell in row:
+            if hasattr(cell, 'coordinate'):
+                cells[cell.coordinate] = xlsx_dump.cell_json(cell, False)
+    book.close()
+    full = openpyxl.load_workbook(path)
+    ws = full.worksheets[0]
+    merged = sorted(r.coord for r in ws.merged_cells.ranges)
+    widths = sorted((d.min, d.max, d.width) for d in ws.column_dimensions.values() if d.customWidth)
+    _, anchors = xlsx_dump.raw_checks(path)
+    return {'sheets': len(full.worksheets), 'cells': cells, 'merged': merged, 'widths': widths,
+            'anchors': anchors, 'pictures': pictures(path)}
+
+
+def compare_xlsx(old, new):
+    one, two = sheet(old), sheet(new)
+    problems = []
+    for key in ('sheets', 'merged', 'widths', 'anchors'):
+        if one[key] != two[key]:
+            problems.append(f'{key} differ')
+    if one['pictures'] != two['pictures']:
+        problems.append('picture pixels differ')
+    if one['cells'] != two['cells']:
+        refs = sorted(set(one['cells']) | set(two['cells']))
+        wrong = [r for r in refs if one['cells'].get(r) != two['cells'].get(r)]
+        problems.append(f'{len(wrong)} cells differ, first {wrong[0]}: '
+                        f'{one["cells"].get(wrong[0])} against {two["cells"].get(wrong[0])}')
+    print(f'  {len(one["cells"])} cells, {len(one["merged"])} merges, {len(one["anchors"])} pictures')
+    return problems
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
+    parser.add_argument('old')
+    parser.add_argument('new')
+    parser.add_argument('--dpi', type=int, default=40)
+    parser.add_argument('--tolerance', type=int, default=64, help='grey levels a pixel may differ by')
+    parser.add_argument('--spread', type=float, default=0.001, help='share of a page beyond the tolerance')
+    args = parser.parse_args()
+
+    # The new folder decides which reports are compared, so a run of one size is enough.
+    names = sorted(n for n in os.listdir(args.new) if n.endswith(('.pdf', '.xlsx')))
+    if not names:
+        print(f'no reports in {args.new}')
+        return 2
+    failed = False
+    for name in names:
+        old, new = os.path.join(args.old, name), os.path.join(args.new, name)
+        print(name)
+        if not os.path.exists(old):
+            problems = ['missing from ' + args.old]
+        elif name.endswith('.pdf'):
+            problems = compare_pdf(old, new, args)
+        else:
+            problems = compare_xlsx(old, new)
+        for problem in problems:
+            print(f'  DIFFERS: {problem}')
+        failed |= bool(problems)
+    print('different' if failed else 'the same')
+    return 1 if failed else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
