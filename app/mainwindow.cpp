@@ -15,6 +15,7 @@
 #ifdef Q_OS_UNIX
 #include "demoinstrument.h"
 #endif
+#include "reportexport.h"
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -38,6 +39,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     setupPlots();
 
+    reportExport = new ReportExport(
+        statusBar(), {ui->button_read_data, ui->button_export_to_PDF, ui->button_export_to_excel}, this);
+
     ui->retranslateUi(this);
     setLogoButtonText();
 #ifdef Q_OS_UNIX
@@ -57,6 +61,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    reportExport->waitQuietly(); // the report is complete before the window goes
     saveConfig(collectConfig(loadConfig()));
     delete ui;
 }

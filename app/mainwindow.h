@@ -14,9 +14,12 @@
 class DemoInstrument;
 class LinkStatus;
 class QCPItemStraightLine;
+class ReportExport;
+struct ReportModel;
 class QCPRange;
 class QListWidgetItem;
 class QResizeEvent;
+class QSize;
 class QTranslator;
 
 QT_BEGIN_NAMESPACE
@@ -55,6 +58,7 @@ public:
 
     // Reports (report/)
     ReportData collect_report_data() const;
+    ReportModel collect_report_model(bool includeEmpty, const QSize &plotSize);
     ExportTarget ask_export_target(QWidget *parent, const QString &caption, const QString &extension);
     void export_to_pdf(const QString &fileName, bool includeEmpty);
     void export_to_excel(const QString &fileName, bool includeEmpty);
@@ -108,6 +112,7 @@ private:
     QVector<QPair<QString, QVector<float>>> blocks;
     QPair<QString, QVector<float>> shownBlock; // copied at the double click: blocks may change under it
     DemoInstrument *demo = nullptr;
+    ReportExport *reportExport = nullptr;
 };
 
 #endif // MAINWINDOW_H

@@ -77,14 +77,14 @@ int main(int argc, char *argv[])
 
         ui->report_graph_checkbox->setChecked(false);
         ui->report_diagram_checkbox->setChecked(false);
-        const double plain = median_ms(runs, [&] { w.export_to_excel(path, false); });
+        const double plain = median_ms(runs, [&] { w.export_to_excel(path, false); MainWindowAccess::finishReport(w); });
         const qint64 bytes = QFileInfo(path).size();
 
         ui->report_graph_checkbox->setChecked(true);
         ui->report_diagram_checkbox->setChecked(true);
-        const double withPlots = median_ms(runs, [&] { w.export_to_excel(path, false); });
+        const double withPlots = median_ms(runs, [&] { w.export_to_excel(path, false); MainWindowAccess::finishReport(w); });
 
-        ExcelReport report;
+        ReportModel report;
         report.data = w.collect_report_data();
         report.statistics = {{"Min", 0}, {"Max", 199.9}, {"Среднее", 100}, {"σ", 57.7}};
         report.mean = 100;

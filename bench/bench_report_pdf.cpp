@@ -75,6 +75,7 @@ int main(int argc, char **argv)
         QElapsedTimer timer;
         timer.start();
         window.export_to_pdf(path, true);
+        MainWindowAccess::finishReport(window);
         const double seconds = timer.nsecsElapsed() / 1e9;
         std::printf("PDF export, %5d values: %8.2f s, %8.1f KiB\n", n, seconds, QFileInfo(path).size() / 1024.0);
         std::fflush(stdout);

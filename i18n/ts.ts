@@ -328,4 +328,11 @@ Please check write permissions and whether the previous version of the file is o
         <translation>Save block as CSV</translation>
     </message>
 </context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Сохранение отчёта…</source>
+        <translation>Saving the report…</translation>
+    </message>
+</context>
 </TS>

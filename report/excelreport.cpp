@@ -1,22 +1,15 @@
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "excelreport.h"
 
 #include <QCoreApplication>
-#include <QDebug>
-#include <QDesktopServices>
-#include <QUrl>
 
 #include <algorithm>
 
-#include "excelreport.h"
-#include "plotcapture.h"
+#include "reportlog.h"
 #include "reporttexts.h"
-#include "savefailurebox.h"
 #include "xlsxdocument.h"
 
 namespace {
 
-const QSize plotPictureSize(522, 313);
 constexpr int logoWidth = 177;
 constexpr int lastColumn = 9; // I
 constexpr int firstRowLimit = 45;
@@ -43,7 +36,7 @@ void write_group_header(XlsxDocument &doc, int row, int column, const QString &v
 
 } // namespace
 
-void write_excel_report(XlsxDocument &doc, const ExcelReport &report)
+void write_excel_report(XlsxDocument &doc, const ReportModel &report)
 {
     XlsxFormat cellFormat = timesNewRoman();
     cellFormat.horizontal = XlsxFormat::HAlign::Center;
@@ -62,7 +55,7 @@ void write_excel_report(XlsxDocument &doc, const ExcelReport &report)
         const QImage scaled = report.logo.scaledToWidth(logoWidth, Qt::SmoothTransformation);
         doc.insertImage(0, 6, scaled);
         const int heightMm = scaled.heightMM();
-        qDebug() << heightMm;
+        qCDebug(reportLog) << heightMm;
         logoRows = int(heightMm / 4.5 + 1);
     }
 
@@ -70,22 +63,16 @@ void write_excel_report(XlsxDocument &doc, const ExcelReport &report)
 
     // Fields table, a heading before the first included entry of each section.
     int nextRow = 1;
-    bool sectionSeen = false;
-    QString lastSection;
-    for (const ReportEntry &entry : report.data.entries) {
-        if (!is_entry_included(entry, report.includeEmpty))
-            continue;
-        if (!sectionSeen || entry.section != lastSection) {
-            sectionSeen = true;
-            lastSection = entry.section;
+    for (const ReportFieldRow &field : report.fieldRows()) {
+        if (field.heading) {
             doc.mergeCells(QStringLiteral("A%1:F%1").arg(nextRow), headingFormat);
-            doc.write(nextRow, 1, entry.section);
-            ++nextRow;
+            doc.write(nextRow, 1, field.label);
+        } else {
+            doc.mergeCells(QStringLiteral("A%1:C%1").arg(nextRow), cellFormat);
+            doc.mergeCells(QStringLiteral("D%1:F%1").arg(nextRow), cellFormat);
+            doc.write(nextRow, 1, field.label);
+            doc.write(nextRow, 4, field.value);
         }
-        doc.mergeCells(QStringLiteral("A%1:C%1").arg(nextRow), cellFormat);
-        doc.mergeCells(QStringLiteral("D%1:F%1").arg(nextRow), cellFormat);
-        doc.write(nextRow, 1, entry.label);
-        doc.write(nextRow, 4, entry.value);
         ++nextRow;
     }
 
@@ -107,17 +94,16 @@ void write_excel_report(XlsxDocument &doc, const ExcelReport &report)
     int groupColumn = 1;
     int freeRow = 0;
     int row = blockFirstDataRow;
-    int number = 1;
     bool thickLeft = false;
     XlsxFormat numberFormat = cellFormat;
-    for (const float v : report.data.values) {
+    for (int i = 0; i < report.data.values.size(); ++i) {
+        const ReportValueRow line = report.valueRow(i);
         numberFormat.left = thickLeft ? XlsxFormat::Border::Thick : XlsxFormat::Border::Thin;
-        doc.write(row, groupColumn, number, numberFormat);
-        doc.write(row, groupColumn + 1, report_value_text(v), cellFormat);
-        doc.write(row, groupColumn + 2, deviation_text(report.mean, v), cellFormat);
+        doc.write(row, groupColumn, line.number, numberFormat);
+        doc.write(row, groupColumn + 1, line.value, cellFormat);
+        doc.write(row, groupColumn + 2, line.deviation, cellFormat);
         const int written = row;
         ++row;
-        ++number;
 
         if (written < rowLimit) {
             freeRow = std::max(freeRow, row);
@@ -160,7 +146,7 @@ void write_excel_report(XlsxDocument &doc, const ExcelReport &report)
     if (report.toleranceLine) {
         ++freeRow;
         doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow), textFormat);
-        doc.write(freeRow, 1, tolerance_text(report.limitMin, report.limitMax));
+        doc.write(freeRow, 1, report.toleranceText());
     }
 
     doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow + 2), headingFormat);
@@ -173,40 +159,9 @@ void write_excel_report(XlsxDocument &doc, const ExcelReport &report)
                                           "Контроль проведён____________________________________, подпись"));
 }
 
-void MainWindow::on_button_export_to_excel_clicked()
+bool save_excel_report(const ReportModel &report, const QString &fileName)
 {
-    const ExportTarget target = ask_export_target(this, tr("Экспорт в Excel"), QStringLiteral("xlsx"));
-    if (!target.fileName.isEmpty())
-        export_to_excel(target.fileName, target.includeEmpty);
-}
-
-void MainWindow::export_to_excel(const QString &fileName, bool includeEmpty)
-{
-    ExcelReport report;
-    report.data = collect_report_data();
-    report.includeEmpty = includeEmpty;
-    report.logo = logo;
-    report.statisticsCaption = ui->stats_label->text();
-    report.statistics = {{ui->min_label->text(), ui->min_box->value()},
-                         {ui->max_label->text(), ui->max_box->value()},
-                         {ui->mean_label->text(), ui->mean_box->value()},
-                         {ui->stdev_label->text(), ui->stdev_box->value()}};
-    report.mean = ui->mean_box->value();
-    if (ui->report_graph_checkbox->checkState() != Qt::Unchecked)
-        report.plots.append(capture_plot(ui->graph, plotPictureSize));
-    if (ui->report_diagram_checkbox->checkState() != Qt::Unchecked)
-        report.plots.append(capture_plot(ui->diagram, plotPictureSize));
-    report.toleranceLine = ui->set_limits_checkbox->isChecked()
-                           && (ui->report_graph_checkbox->isChecked() || ui->report_diagram_checkbox->isChecked());
-    report.limitMin = ui->limits_min->value();
-    report.limitMax = ui->limits_max->value();
-    report.commentsCaption = ui->comments_label->text();
-    report.comments = ui->comments_text->toPlainText();
-
     XlsxDocument doc;
     write_excel_report(doc, report);
-    if (doc.saveAs(fileName))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
-    else
-        show_save_failure_box();
+    return doc.saveAs(fileName);
 }

@@ -1,42 +1,19 @@
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "pdfreport.h"
 
-#include <QDesktopServices>
-#include <QFile>
+#include <QCoreApplication>
+#include <QSaveFile>
 #include <QPdfWriter>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
 #include <QUrl>
 
-#include <qcustomplot.h>
-
-#include "plotcapture.h"
 #include "reporttexts.h"
-#include "savefailurebox.h"
 
 namespace {
 
 // The logo goes in as a document resource, never through a file on disk.
 const QUrl logoResource(QStringLiteral("ormeda-report-logo"));
-const QSize plotPictureSize(600, 400);
-
-int fields_table_rows(const QList<ReportEntry> &entries, bool includeEmpty)
-{
-    int rows = 0;
-    QString lastSection;
-    for (const ReportEntry &entry : entries) {
-        if (!is_entry_included(entry, includeEmpty))
-            continue;
-        if (entry.section != lastSection) {
-            lastSection = entry.section;
-            rows += 2;
-        } else {
-            rows += 1;
-        }
-    }
-    return rows;
-}
 
 void write_cell(QTextTable *table, int row, int column, const QString &text, const QTextBlockFormat &block)
 {
@@ -47,24 +24,15 @@ void write_cell(QTextTable *table, int row, int column, const QString &text, con
 
 } // namespace
 
-void MainWindow::on_button_export_to_PDF_clicked()
+bool write_pdf_report(const ReportModel &model, const QString &fileName)
 {
-    const ExportTarget target = ask_export_target(this, tr("Экспорт в PDF"), QStringLiteral("pdf"));
-    if (!target.fileName.isEmpty())
-        export_to_pdf(target.fileName, target.includeEmpty);
-}
-
-void MainWindow::export_to_pdf(const QString &fileName, bool includeEmpty)
-{
-    const ReportData data = collect_report_data();
+    const ReportData &data = model.data;
 
     // The PDF writer fails without a word on a target it cannot create, so the
-    // file is opened here and a failure is shown instead of opening nothing.
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        show_save_failure_box();
-        return;
-    }
+    // file is opened here; it takes the chosen name only once complete.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
     QPdfWriter writer(&file);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setResolution(300);
@@ -107,30 +75,33 @@ void MainWindow::export_to_pdf(const QString &fileName, bool includeEmpty)
     QTextTable *header = cursor.insertTable(1, 2, plainTable);
 
     QTextCursor fieldsCursor = header->cellAt(0, 0).firstCursorPosition();
-    QTextTable *fields = fieldsCursor.insertTable(fields_table_rows(data.entries, includeEmpty), 2, framedTable);
-    int row = 0;
-    QString lastSection;
-    for (const ReportEntry &entry : data.entries) {
-        if (!is_entry_included(entry, includeEmpty))
-            continue;
-        if (entry.section != lastSection) {
-            lastSection = entry.section;
+    const QVector<ReportFieldRow> fieldRows = model.fieldRows();
+    QTextTable *fields = fieldsCursor.insertTable(fieldRows.size(), 2, framedTable);
+    for (int row = 0; row < fieldRows.size(); ++row) {
+        const ReportFieldRow &field = fieldRows.at(row);
+        if (field.heading) {
             fields->mergeCells(row, 0, 1, 2);
             QTextCursor heading = fields->cellAt(row, 0).firstCursorPosition();
             heading.setBlockFormat(centerBlock);
-            heading.insertText(entry.section, boldChars);
-            ++row;
+            heading.insertText(field.label, boldChars);
+            continue;
         }
-        fields->cellAt(row, 0).firstCursorPosition().insertText(entry.label);
-        write_cell(fields, row, 1, entry.value, centerBlock);
-        ++row;
+        fields->cellAt(row, 0).firstCursorPosition().insertText(field.label);
+        write_cell(fields, row, 1, field.value, centerBlock);
     }
 
-    if (!logo.isNull()) {
-        document.addResource(QTextDocument::ImageResource, logoResource, logo);
+    if (!model.logo.isNull()) {
+        document.addResource(QTextDocument::ImageResource, logoResource, model.logo);
         QTextImageFormat picture;
         picture.setName(logoResource.toString());
         picture.setWidth(third.rawValue());
+        // Away from the window's thread the document sizes a picture of unset
+        // height by its pixels, not by its aspect: the height is given as the
+        // window's thread would work it out.
+        const qreal ratio = model.logo.devicePixelRatio();
+        const int pixelWidth = int(model.logo.width() / ratio);
+        const int pixelHeight = int(model.logo.height() / ratio);
+        picture.setHeight(qRound(qRound(third.rawValue()) * (pixelHeight / qreal(pixelWidth))));
         header->cellAt(0, 1).firstCursorPosition().insertImage(picture);
     }
 
@@ -139,20 +110,19 @@ void MainWindow::export_to_pdf(const QString &fileName, bool includeEmpty)
     cursor.insertBlock();
     cursor.insertBlock();
     cursor.insertBlock(centerBlock);
-    cursor.insertText(tr("Отчет о проведении контроля"), titleChars);
+    cursor.insertText(QCoreApplication::translate("MainWindow", "Отчет о проведении контроля"), titleChars);
 
     // Values: rounded to their decimals, unlike the screen, which cuts.
     framedTable.setBorder(1.0);
     QTextTable *values = cursor.insertTable(data.values.size() + 1, 3, framedTable);
-    write_cell(values, 0, 0, tr("Номер"), centerBlock);
+    write_cell(values, 0, 0, QCoreApplication::translate("MainWindow", "Номер"), centerBlock);
     write_cell(values, 0, 1, data.valueTitle, centerBlock);
     write_cell(values, 0, 2, deviation_caption(), centerBlock);
-    const double mean = ui->mean_box->value();
     for (int i = 0; i < data.values.size(); ++i) {
-        const float v = data.values.at(i);
-        write_cell(values, i + 1, 0, QString::number(i + 1), centerBlock);
-        write_cell(values, i + 1, 1, report_value_text(v), centerBlock);
-        write_cell(values, i + 1, 2, deviation_text(mean, v), centerBlock);
+        const ReportValueRow line = model.valueRow(i);
+        write_cell(values, i + 1, 0, QString::number(line.number), centerBlock);
+        write_cell(values, i + 1, 1, line.value, centerBlock);
+        write_cell(values, i + 1, 2, line.deviation, centerBlock);
     }
 
     // Statistics.
@@ -173,13 +143,8 @@ void MainWindow::export_to_pdf(const QString &fileName, bool includeEmpty)
     boldChars10.setFontPointSize(10);
     QTextCursor statsHeading = stats->cellAt(0, 0).firstCursorPosition();
     statsHeading.setBlockFormat(centerBlock);
-    statsHeading.insertText(tr("Статистика"), boldChars10);
-    const QList<QPair<const QLabel *, const QDoubleSpinBox *>> statistics = {
-        {ui->mean_label, ui->mean_box},
-        {ui->stdev_label, ui->stdev_box},
-        {ui->max_label, ui->max_box},
-        {ui->min_label, ui->min_box},
-    };
+    statsHeading.insertText(model.statisticsCaption, boldChars10);
+    const QVector<ReportStatistic> statistics = model.pdfStatistics();
     for (int i = 0; i < statistics.size(); ++i) {
         QTextTableCell labelCell = stats->cellAt(i + 1, 0);
         QTextTableCell valueCell = stats->cellAt(i + 1, 1);
@@ -187,32 +152,25 @@ void MainWindow::export_to_pdf(const QString &fileName, bool includeEmpty)
         valueCell.setFormat(plainChars);
         QTextCursor labelCursor = labelCell.firstCursorPosition();
         labelCursor.setBlockFormat(leftBlock);
-        labelCursor.insertText(statistics.at(i).first->text());
+        labelCursor.insertText(statistics.at(i).label);
         QTextCursor valueCursor = valueCell.firstCursorPosition();
         valueCursor.setBlockFormat(centerBlock);
-        valueCursor.insertText(QString::number(statistics.at(i).second->value(), 'f', 1));
+        valueCursor.insertText(QString::number(statistics.at(i).value, 'f', 1));
     }
 
     // Plot pictures.
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock();
     cursor.insertBlock();
-    const QList<QPair<QCustomPlot *, const QCheckBox *>> plots = {
-        {ui->graph, ui->report_graph_checkbox},
-        {ui->diagram, ui->report_diagram_checkbox},
-    };
-    for (const auto &plot : plots) {
-        if (plot.second->checkState() == Qt::Unchecked)
-            continue;
-        cursor.insertImage(capture_plot(plot.first, plotPictureSize));
+    for (const QImage &picture : model.plots) {
+        cursor.insertImage(picture);
         cursor.movePosition(QTextCursor::End);
         cursor.insertBlock();
     }
 
-    if (ui->set_limits_checkbox->isChecked()
-        && (ui->report_graph_checkbox->isChecked() || ui->report_diagram_checkbox->isChecked())) {
+    if (model.toleranceLine) {
         cursor.insertBlock();
-        cursor.insertText(tolerance_text(ui->limits_min->value(), ui->limits_max->value()), plainChars);
+        cursor.insertText(model.toleranceText(), plainChars);
     }
 
     // Comments and signature.
@@ -221,19 +179,17 @@ void MainWindow::export_to_pdf(const QString &fileName, bool includeEmpty)
     cursor.insertBlock(centerBlock);
     cursor.insertBlock();
     cursor.insertBlock();
-    cursor.insertText(tr("Комментарии"), titleChars);
+    cursor.insertText(model.commentsCaption, titleChars);
     cursor.insertBlock();
-    cursor.insertText(ui->comments_text->toPlainText(), plainChars);
+    cursor.insertText(model.comments, plainChars);
     cursor.insertBlock();
     cursor.insertBlock(centerBlock);
-    cursor.insertText(tr("Контроль проведён____________________________________________, подпись"), titleChars);
+    cursor.insertText(QCoreApplication::translate("MainWindow", "Контроль проведён____________________________________________, подпись"), titleChars);
 
     document.print(&writer);
-    file.close();
     if (file.error() != QFileDevice::NoError || file.size() == 0) {
-        file.remove();
-        show_save_failure_box();
-        return;
+        file.cancelWriting();
+        return false;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+    return file.commit();
 }

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 
 #include "filelock.h"
+#include "plotcapture.h"
+#include "reportmodel.h"
 #include "reportfilename.h"
 #include "savefailurebox.h"
 
@@ -61,17 +63,40 @@ ReportData MainWindow::collect_report_data() const
         {ui->device_document_number_label->text(), ui->device_document_number->text(), device},
     };
 
-    // The export buttons need a shown block, but a read may have replaced the
-    // list since; a row without a block gives an empty record.
-    const int row = ui->block_names_list->currentRow();
-    if (row < 0 || row >= blocks.size())
-        return data;
-    const auto &block = blocks.at(row);
-    data.values = block.second;
-    const QStringList words = block.first.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    // The block on display, whose statistics and plots the report prints too,
+    // not the list's current row, which a single click moves.
+    data.values = shownBlock.second;
+    // Names read "<number> <unit> ...": the unit heads the value column.
+    const QStringList words = shownBlock.first.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     if (words.size() >= 2)
         data.valueTitle = words.at(1);
     return data;
+}
+
+ReportModel MainWindow::collect_report_model(bool includeEmpty, const QSize &plotSize)
+{
+    ReportModel model;
+    model.data = collect_report_data();
+    model.includeEmpty = includeEmpty;
+    model.logo = logo;
+    model.statisticsCaption = ui->stats_label->text();
+    model.statistics = {{ui->min_label->text(), ui->min_box->value()},
+                        {ui->max_label->text(), ui->max_box->value()},
+                        {ui->mean_label->text(), ui->mean_box->value()},
+                        {ui->stdev_label->text(), ui->stdev_box->value()}};
+    model.mean = ui->mean_box->value();
+    if (ui->report_graph_checkbox->checkState() != Qt::Unchecked)
+        model.plots.append(capture_plot(ui->graph, plotSize));
+    if (ui->report_diagram_checkbox->checkState() != Qt::Unchecked)
+        model.plots.append(capture_plot(ui->diagram, plotSize));
+    model.toleranceLine = has_tolerance_line(ui->set_limits_checkbox->isChecked(),
+                                             ui->report_graph_checkbox->isChecked(),
+                                             ui->report_diagram_checkbox->isChecked());
+    model.limitMin = ui->limits_min->value();
+    model.limitMax = ui->limits_max->value();
+    model.commentsCaption = ui->comments_label->text();
+    model.comments = ui->comments_text->toPlainText();
+    return model;
 }
 
 ExportTarget MainWindow::ask_export_target(QWidget *parent, const QString &caption, const QString &extension)

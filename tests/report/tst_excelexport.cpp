@@ -82,6 +82,8 @@ private slots:
         const QString path = dir.filePath("window.xlsx");
 
         w.export_to_excel(path, false);
+
+        MainWindowAccess::finishReport(w);
         QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
         const XlsxReadBack back = read_xlsx(path);
         QVERIFY2(back.ok, qPrintable(back.error));
@@ -155,6 +157,7 @@ private slots:
             MainWindowAccess::ui(w)->action_export_csv->trigger();
         else
             w.export_to_excel(path, false);
+        MainWindowAccess::finishReport(w);
 
         QCOMPARE(driver.seen.size(), csv ? 2 : 1);
         QCOMPARE(driver.unexpected, 0);
@@ -188,6 +191,7 @@ private slots:
 
         const QString path = dir.filePath("plots.xlsx");
         w.export_to_excel(path, false);
+        MainWindowAccess::finishReport(w);
         const XlsxReadBack back = read_xlsx(path);
         QVERIFY2(back.ok, qPrintable(back.error));
 
@@ -245,6 +249,7 @@ private slots:
         show_block(w, "7 HRC", {1.0f, 2.0f, 3.0f});
         const QString path = dir.filePath(QString("tolerance-%1.xlsx").arg(QTest::currentDataTag()));
         w.export_to_excel(path, false);
+        MainWindowAccess::finishReport(w);
         const XlsxReadBack back = read_xlsx(path);
         QVERIFY2(back.ok, qPrintable(back.error));
 
@@ -265,6 +270,7 @@ private slots:
         ModalDriver driver;
         driver.then(ModalDriver::chooseFile(path)).then(ModalDriver::press(QMessageBox::Yes));
         w.on_button_export_to_excel_clicked();
+        MainWindowAccess::finishReport(w);
 
         QCOMPARE(driver.unexpected, 0);
         QCOMPARE(driver.seen.size(), 2);
@@ -322,6 +328,7 @@ private slots:
 
         const QString path = dir.filePath(QString("instrument-%1.xlsx").arg(QTest::currentDataTag()));
         w.export_to_excel(path, false);
+        MainWindowAccess::finishReport(w);
         if (english)
             w.on_actionRU_triggered();
         const XlsxReadBack back = read_xlsx(path);

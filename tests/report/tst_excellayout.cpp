@@ -51,9 +51,9 @@ QImage logoImage(int width, int height, int dotsPerMetre)
     return image;
 }
 
-ExcelReport baseReport(int values)
+ReportModel baseReport(int values)
 {
-    ExcelReport report;
+    ReportModel report;
     // The layout example: company name, date and device type filled, "No".
     report.data.entries = entries({{0, "ООО Ромашка"}, {12, "ТЭМП-4"}});
     report.data.valueTitle = "HRC";
@@ -74,7 +74,7 @@ class TestExcelLayout : public QObject
 
     QTemporaryDir dir;
 
-    XlsxReadBack write(const ExcelReport &report, const QString &name, bool valuesOnly = false)
+    XlsxReadBack write(const ReportModel &report, const QString &name, bool valuesOnly = false)
     {
         XlsxDocument doc;
         write_excel_report(doc, report);
@@ -107,7 +107,7 @@ private slots:
 
     void layoutExample()
     {
-        ExcelReport report = baseReport(50);
+        ReportModel report = baseReport(50);
         report.logo = logoImage(177, 177, 3780); // 96 dpi, 47 mm high
         DebugCapture debug;
         const XlsxReadBack back = write(report, "example");
@@ -243,7 +243,7 @@ private slots:
         QFETCH(int, commentsRow);
         QFETCH(QStringList, checks);
 
-        ExcelReport report = baseReport(values);
+        ReportModel report = baseReport(values);
         if (logoHeight > 0)
             report.logo = logoImage(177, logoHeight, 3780);
         const XlsxReadBack back = write(report, QString("placement-%1").arg(QTest::currentDataTag()));
@@ -303,7 +303,7 @@ private slots:
         QMap<int, QString> values;
         for (auto it = filled.cbegin(); it != filled.cend(); ++it)
             values.insert(it.key().toInt(), it.value().toString());
-        ExcelReport report = baseReport(3);
+        ReportModel report = baseReport(3);
         report.data.entries = entries(values);
         report.includeEmpty = includeEmpty;
         const XlsxReadBack back = write(report, QString("fields-%1").arg(QTest::currentDataTag()));
@@ -322,7 +322,7 @@ private slots:
 
     void valueTexts()
     {
-        ExcelReport report = baseReport(0);
+        ReportModel report = baseReport(0);
         report.data.values = {5.0f, 42.26f, 123.4f, 10.0f, 100.0f, 2.345f, -7.899f, std::nanf("")};
         report.mean = 56.9;
         const XlsxReadBack back = write(report, "texts");
@@ -343,7 +343,7 @@ private slots:
     // σ of a single value is 0 / 0; a number cell with it is refused by spreadsheet programs.
     void statisticThatIsNotANumber()
     {
-        ExcelReport report = baseReport(1);
+        ReportModel report = baseReport(1);
         report.statistics[3].value = std::nan("");
         report.statistics[1].value = HUGE_VAL;
         const XlsxReadBack back = write(report, "nan-statistic");
@@ -379,7 +379,7 @@ private slots:
         QFETCH(int, toleranceRow);
         QFETCH(int, commentsRow);
 
-        ExcelReport report = baseReport(10);
+        ReportModel report = baseReport(10);
         for (int i = 0; i < plots; ++i) {
             QImage picture(522, 313, QImage::Format_ARGB32);
             picture.fill(i == 0 ? Qt::blue : Qt::red);
@@ -413,7 +413,7 @@ private slots:
 
     void toleranceNumbers()
     {
-        ExcelReport report = baseReport(1);
+        ReportModel report = baseReport(1);
         report.toleranceLine = true;
         report.limitMin = 12.5;
         report.limitMax = 123456.7;
@@ -428,7 +428,7 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(":/i18n/ts.qm"));
         QCoreApplication::installTranslator(&translator);
-        ExcelReport report = baseReport(40);
+        ReportModel report = baseReport(40);
         report.toleranceLine = true;
         QImage plot(522, 313, QImage::Format_RGB32);
         plot.fill(Qt::white);

@@ -70,6 +70,7 @@ private slots:
         ModalDriver driver;
         driver.then(ModalDriver::chooseFile(path)).then(ModalDriver::press(QMessageBox::No));
         QTest::mouseClick(ui->button_export_to_PDF, Qt::LeftButton);
+        MainWindowAccess::finishReport(w);
         QCOMPARE(driver.unexpected, 0);
         QCOMPARE(driver.seen.size(), 2);
         QCOMPARE(driver.seen.at(0).title, english ? QStringLiteral("Export to PDF") : QStringLiteral("Экспорт в PDF"));

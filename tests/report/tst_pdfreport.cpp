@@ -436,6 +436,7 @@ private slots:
         ModalDriver driver;
         driver.then(ModalDriver::press(QMessageBox::Ok));
         window->export_to_pdf(path, true);
+        MainWindowAccess::finishReport(*window);
         if (!lockedFolder.isEmpty())
             unlock_path(lockedFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
@@ -524,6 +525,7 @@ private slots:
         driver.then(ModalDriver::chooseFile(path)).then(ModalDriver::press(QMessageBox::Yes));
         ui->button_export_to_PDF->setEnabled(true);
         QTest::mouseClick(ui->button_export_to_PDF, Qt::LeftButton);
+        MainWindowAccess::finishReport(*window);
         QCOMPARE(driver.unexpected, 0);
         QCOMPARE(driver.seen.size(), 2);
         QCOMPARE(driver.seen.at(0).title, QStringLiteral("Экспорт в PDF"));
@@ -549,6 +551,7 @@ private:
     {
         const QString path = dir.filePath(QStringLiteral("report-%1.pdf").arg(++exports));
         window->export_to_pdf(path, includeEmpty);
+        MainWindowAccess::finishReport(*window);
         [&] { QCOMPARE(viewer.urls.value(0), QUrl::fromLocalFile(path)); }();
         return path;
     }
@@ -561,6 +564,7 @@ private:
         ui->block_names_list->clear();
         ui->block_names_list->addItem(name);
         ui->block_names_list->setCurrentRow(0);
+        window->on_block_names_list_itemDoubleClicked(ui->block_names_list->item(0));
     }
 
     SettingsSandbox sandbox;

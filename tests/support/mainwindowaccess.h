@@ -2,6 +2,7 @@
 #define MAINWINDOWACCESS_H
 
 #include "mainwindow.h"
+#include "reportexport.h"
 #include "ui_mainwindow.h"
 
 // The window's private members, for tests only.
@@ -17,6 +18,10 @@ struct MainWindowAccess
     static QCPItemStraightLine *diagramMinLine(MainWindow &w) { return w.diagramMinLine; }
     static QCPItemStraightLine *diagramMaxLine(MainWindow &w) { return w.diagramMaxLine; }
     static void sizeLogoLabel(MainWindow &w) { w.sizeLogoLabel(); }
+    static ReportExport *reportExport(MainWindow &w) { return w.reportExport; }
+    // Reports are written on a worker: waits for the one under way, which then
+    // ends as it would in the window (viewer opened or failure box shown).
+    static void finishReport(MainWindow &w) { w.reportExport->finish(); }
 };
 
 #endif // MAINWINDOWACCESS_H

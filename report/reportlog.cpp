@@ -1,0 +1,3 @@
+#include "reportlog.h"
+
+Q_LOGGING_CATEGORY(reportLog, "ormeda.report")

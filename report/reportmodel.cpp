@@ -1,0 +1,44 @@
+#include "reportmodel.h"
+
+#include "reporttexts.h"
+
+QVector<ReportFieldRow> ReportModel::fieldRows() const
+{
+    QVector<ReportFieldRow> rows;
+    bool sectionSeen = false;
+    QString lastSection;
+    for (const ReportEntry &entry : data.entries) {
+        if (!is_entry_included(entry, includeEmpty))
+            continue;
+        if (!sectionSeen || entry.section != lastSection) {
+            sectionSeen = true;
+            lastSection = entry.section;
+            rows.append({true, entry.section, QString()});
+        }
+        rows.append({false, entry.label, entry.value});
+    }
+    return rows;
+}
+
+ReportValueRow ReportModel::valueRow(int index) const
+{
+    const float v = data.values.at(index);
+    return {index + 1, report_value_text(v), deviation_text(mean, v)};
+}
+
+QVector<ReportStatistic> ReportModel::pdfStatistics() const
+{
+    if (statistics.size() != 4)
+        return statistics;
+    return {statistics.at(2), statistics.at(3), statistics.at(1), statistics.at(0)};
+}
+
+QString ReportModel::toleranceText() const
+{
+    return toleranceLine ? tolerance_text(limitMin, limitMax) : QString();
+}
+
+bool has_tolerance_line(bool limitsShown, bool graphIncluded, bool diagramIncluded)
+{
+    return limitsShown && (graphIncluded || diagramIncluded);
+}

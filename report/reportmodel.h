@@ -1,0 +1,61 @@
+#ifndef REPORTMODEL_H
+#define REPORTMODEL_H
+
+#include <QImage>
+#include <QString>
+#include <QVector>
+
+#include "reportdata.h"
+
+struct ReportStatistic
+{
+    QString label;
+    double value = 0;
+};
+
+// One line of the values table as both reports print it.
+struct ReportValueRow
+{
+    int number = 0;
+    QString value;     // rounded to its decimals
+    QString deviation; // the shown mean minus the value
+};
+
+// A row of the fields table: a section heading or an entry.
+struct ReportFieldRow
+{
+    bool heading = false;
+    QString label; // the section caption for a heading
+    QString value;
+};
+
+// Everything a report shows, taken from the window at the click, so that the
+// writers need no widget and can run away from the window's thread.
+struct ReportModel
+{
+    ReportData data;
+    bool includeEmpty = false;
+    QImage logo; // null: no logo
+    QString statisticsCaption;
+    QVector<ReportStatistic> statistics; // minimum, maximum, mean, σ
+    double mean = 0;                     // the shown mean, from which the deviations are taken
+    QVector<QImage> plots;               // graph first, those ticked only
+    bool toleranceLine = false;
+    double limitMin = 0;
+    double limitMax = 0;
+    QString commentsCaption;
+    QString comments;
+
+    // The included entries, each section's heading before its first one.
+    QVector<ReportFieldRow> fieldRows() const;
+    ReportValueRow valueRow(int index) const;
+    // The PDF lists the statistics as mean, σ, maximum, minimum.
+    QVector<ReportStatistic> pdfStatistics() const;
+    // "Допуск: [lo; hi]", or empty when the report has no tolerance line.
+    QString toleranceText() const;
+};
+
+// The tolerance line goes in only with limits shown and a plot in the report.
+bool has_tolerance_line(bool limitsShown, bool graphIncluded, bool diagramIncluded);
+
+#endif // REPORTMODEL_H
