@@ -8,6 +8,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include "pagedprint.h"
 #include "reporttexts.h"
 
 namespace {
@@ -40,6 +41,9 @@ bool write_pdf_report(const ReportModel &model, const QString &fileName)
     QTextDocument document;
     const QFont timesFont(QStringLiteral("Times New Roman"), 10);
     document.setDefaultFont(timesFont);
+    PagedPrint pages(document, writer);
+    if (!pages.isActive())
+        return false;
 
     const int pageWidth = int(writer.pageLayout().pageSize().sizePoints().width());
     const QTextLength third(QTextLength::FixedLength, pageWidth / 3);
@@ -70,6 +74,8 @@ bool write_pdf_report(const ReportModel &model, const QString &fileName)
     plainTable.setBorder(0);
 
     QTextCursor cursor(&document);
+    // Laid out once, at the end, for the pages; every change would lay it out again.
+    cursor.beginEditBlock();
 
     // Header: the fields table on the left, the logo on the right.
     QTextTable *header = cursor.insertTable(1, 2, plainTable);
@@ -186,7 +192,8 @@ bool write_pdf_report(const ReportModel &model, const QString &fileName)
     cursor.insertBlock(centerBlock);
     cursor.insertText(QCoreApplication::translate("MainWindow", "Контроль проведён____________________________________________, подпись"), titleChars);
 
-    document.print(&writer);
+    cursor.endEditBlock();
+    pages.print();
     if (file.error() != QFileDevice::NoError || file.size() == 0) {
         file.cancelWriting();
         return false;
