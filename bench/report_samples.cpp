@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "instrumentfixture.h"
 #include "mainwindowaccess.h"
 #include "urlcatcher.h"
 
@@ -85,6 +86,7 @@ int main(int argc, char **argv)
         for (int i = 2; i < argc; ++i)
             sizes << QByteArray(argv[i]).toInt();
     }
+    listPorts({}); // no serial port of this machine is probed
     UrlCatcher viewer;
     viewer.catchFileUrls();
 

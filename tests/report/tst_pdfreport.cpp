@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -536,6 +538,78 @@ private slots:
         QVERIFY(find_row(lines, {"3", "123", "-66.5"}) >= 0);
     }
 
+    // While a report is written the window stays usable but cannot read or export;
+    // afterwards every button is as it was, and only the finished file is opened.
+    void exportRunsAside_data()
+    {
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("PDF") << true << true;
+        QTest::newRow("Excel") << false << true;
+        QTest::newRow("PDF that fails") << true << false;
+        QTest::newRow("Excel that fails") << false << false;
+    }
+
+    void exportRunsAside()
+    {
+        QFETCH(bool, pdf);
+        QFETCH(bool, writable);
+        show_long_block();
+        ui->button_read_data->setEnabled(true);
+        ui->button_export_to_PDF->setEnabled(true);
+        ui->button_export_to_excel->setEnabled(false);
+        const QString folder = dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        if (writable)
+            QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/report");
+        ModalDriver driver;
+        driver.then(ModalDriver::press(QMessageBox::Ok));
+        if (pdf)
+            window->export_to_pdf(path, false);
+        else
+            window->export_to_excel(path, false);
+
+        auto *progress = window->findChild<QProgressBar *>(QStringLiteral("export_progress"));
+        QVERIFY(progress);
+        QVERIFY(!progress->isHidden());
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Сохранение отчёта…"));
+        QVERIFY(!ui->button_read_data->isEnabled());
+        QVERIFY(!ui->button_export_to_PDF->isEnabled());
+        QVERIFY(viewer.urls.isEmpty());
+
+        QTRY_VERIFY_WITH_TIMEOUT(!MainWindowAccess::reportExport(*window)->isRunning(), 60000);
+        QVERIFY(progress->isHidden());
+        QVERIFY(window->statusBar()->currentMessage().isEmpty());
+        QVERIFY(ui->button_read_data->isEnabled());
+        QVERIFY(ui->button_export_to_PDF->isEnabled());
+        QVERIFY(!ui->button_export_to_excel->isEnabled());
+        QCOMPARE(driver.seen.size(), writable ? 0 : 1);
+        QCOMPARE(viewer.urls, writable ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>{});
+        QCOMPARE(QFileInfo(path).isFile(), writable);
+        // Nothing is left beside the target under another name.
+        if (writable)
+            QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList(QStringLiteral("report")));
+    }
+
+    // Closing the window during an export waits for the report, which is then
+    // complete under its name, and the settings are saved as usual.
+    void closingDuringExport()
+    {
+        show_long_block();
+        ui->company_name->setText(QStringLiteral("Закрытие"));
+        const QString path = dir.filePath(QStringLiteral("closing.pdf"));
+        window->export_to_pdf(path, false);
+        QVERIFY(MainWindowAccess::reportExport(*window)->isRunning());
+        window->close();
+        window.reset();
+
+        QVERIFY(viewer.urls.isEmpty());
+        QVERIFY(pdf_lines(path).join('\n').contains(QStringLiteral("Закрытие")));
+        QFile config(SettingsSandbox::file());
+        QVERIFY(config.open(QIODevice::ReadOnly));
+        QVERIFY(config.readAll().contains("Закрытие"));
+    }
+
     void exportButtonCancelled()
     {
         ModalDriver driver;
@@ -557,6 +631,15 @@ private:
     }
 
     QStringList export_lines(bool includeEmpty) { return pdf_lines(export_file(includeEmpty)); }
+
+    // Long enough that writing its report outlasts the checks made meanwhile.
+    void show_long_block()
+    {
+        QVector<float> values;
+        for (int i = 0; i < 5000; ++i)
+            values << float(i % 300);
+        show_block(QStringLiteral("1 HV"), values);
+    }
 
     void show_block(const QString &name, const QVector<float> &values)
     {
