@@ -327,9 +327,6 @@ Please check write permissions and whether the previous version of the file is o
         <source>Сохранить блок в CSV</source>
         <translation>Save block as CSV</translation>
     </message>
-</context>
-<context>
-    <name>ReportExport</name>
     <message>
         <source>Сохранение отчёта…</source>
         <translation>Saving the report…</translation>

@@ -1,6 +1,7 @@
 #include "reportexport.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -42,7 +43,7 @@ void ReportExport::start(const ReportModel &model, const QString &fileName, cons
             button->setEnabled(false);
     }
     if (statusBar)
-        statusBar->showMessage(tr("Сохранение отчёта…"));
+        statusBar->showMessage(QCoreApplication::translate("MainWindow", "Сохранение отчёта…"));
     if (progress)
         progress->show();
 

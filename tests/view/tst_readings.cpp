@@ -247,6 +247,7 @@ private slots:
         const QString xlsx = reports.filePath("reopened.xlsx");
         w.export_to_pdf(pdf, false);
         w.export_to_excel(xlsx, false);
+        MainWindowAccess::finishReport(w);
         QCOMPARE(viewer.urls, (QList<QUrl>{QUrl::fromLocalFile(pdf), QUrl::fromLocalFile(xlsx)}));
 
         const QList<QStringList> rows = pdf_rows(pdf);
