@@ -41,6 +41,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     reportExport = new ReportExport(
         statusBar(), {ui->button_read_data, ui->button_export_to_PDF, ui->button_export_to_excel}, this);
+    // The link may have come or gone while the report was written.
+    connect(reportExport, &ReportExport::finished, this, [this] { ui->button_read_data->setEnabled(linkUp); });
 
     ui->retranslateUi(this);
     setLogoButtonText();
@@ -95,10 +97,13 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::validPortFound()
 {
-    ui->button_read_data->setEnabled(true);
+    linkUp = true;
+    // A report being written keeps the read button until it is done.
+    ui->button_read_data->setEnabled(!reportExport->isRunning());
 }
 
 void MainWindow::validPortDisconnected()
 {
+    linkUp = false;
     ui->button_read_data->setEnabled(false);
 }

@@ -113,6 +113,7 @@ private:
     QPair<QString, QVector<float>> shownBlock; // copied at the double click: blocks may change under it
     DemoInstrument *demo = nullptr;
     ReportExport *reportExport = nullptr;
+    bool linkUp = false; // between validPortFound and validPortDisconnected
 };
 
 #endif // MAINWINDOW_H

@@ -539,23 +539,33 @@ private slots:
     }
 
     // While a report is written the window stays usable but cannot read or export;
-    // afterwards every button is as it was, and only the finished file is opened.
+    // afterwards the export buttons are as they were, the read button follows the
+    // link, and only the finished file is opened.
     void exportRunsAside_data()
     {
         QTest::addColumn<bool>("pdf");
         QTest::addColumn<bool>("writable");
-        QTest::newRow("PDF") << true << true;
-        QTest::newRow("Excel") << false << true;
-        QTest::newRow("PDF that fails") << true << false;
-        QTest::newRow("Excel that fails") << false << false;
+        QTest::addColumn<bool>("linkBefore"); // the instrument connected at the click
+        QTest::addColumn<bool>("linkAfter");  // and when the report is done
+        QTest::newRow("PDF") << true << true << true << true;
+        QTest::newRow("Excel") << false << true << true << true;
+        QTest::newRow("PDF that fails") << true << false << true << true;
+        QTest::newRow("Excel that fails") << false << false << true << true;
+        QTest::newRow("link lost meanwhile") << true << true << true << false;
+        QTest::newRow("link found meanwhile") << false << true << false << true;
     }
 
     void exportRunsAside()
     {
         QFETCH(bool, pdf);
         QFETCH(bool, writable);
+        QFETCH(bool, linkBefore);
+        QFETCH(bool, linkAfter);
         show_long_block();
-        ui->button_read_data->setEnabled(true);
+        if (linkBefore)
+            window->validPortFound();
+        else
+            window->validPortDisconnected();
         ui->button_export_to_PDF->setEnabled(true);
         ui->button_export_to_excel->setEnabled(false);
         const QString folder = dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
@@ -576,11 +586,18 @@ private slots:
         QVERIFY(!ui->button_read_data->isEnabled());
         QVERIFY(!ui->button_export_to_PDF->isEnabled());
         QVERIFY(viewer.urls.isEmpty());
+        if (linkAfter != linkBefore) {
+            if (linkAfter)
+                window->validPortFound();
+            else
+                window->validPortDisconnected();
+            QVERIFY(!ui->button_read_data->isEnabled()); // not while the report is written
+        }
 
         QTRY_VERIFY_WITH_TIMEOUT(!MainWindowAccess::reportExport(*window)->isRunning(), 60000);
         QVERIFY(progress->isHidden());
         QVERIFY(window->statusBar()->currentMessage().isEmpty());
-        QVERIFY(ui->button_read_data->isEnabled());
+        QCOMPARE(ui->button_read_data->isEnabled(), linkAfter);
         QVERIFY(ui->button_export_to_PDF->isEnabled());
         QVERIFY(!ui->button_export_to_excel->isEnabled());
         QCOMPARE(driver.seen.size(), writable ? 0 : 1);
