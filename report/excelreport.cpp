@@ -105,6 +105,9 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
         const int written = row;
         ++row;
 
+        // Rows run down to rowLimit; a full group continues in the next three
+        // columns of the same rows, and a full third group starts a block whose
+        // header stands two rows below the limit (one row left blank).
         if (written < rowLimit) {
             freeRow = std::max(freeRow, row);
         } else if (groupColumn + 3 <= lastColumn) {
@@ -138,6 +141,8 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
     }
     freeRow = std::max(freeRow, statsRow + 5);
 
+    // A picture covers its height in rows of the default 20 pixels, and one row
+    // is left free below it.
     for (const QImage &picture : report.plots) {
         doc.insertImage(freeRow, 0, picture);
         freeRow += (picture.height() + 19) / 20 + 1;
