@@ -5,13 +5,14 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <xlsxwriter.h>
 
 #include <cmath>
 #include <tuple>
+
+#include "atomicwrite.h"
 
 namespace {
 
@@ -332,13 +333,5 @@ bool XlsxDocument::saveAs(const QString &fileName) const
         return false;
     const QByteArray bytes = built.readAll();
     built.close();
-
-    QSaveFile target(fileName);
-    if (!target.open(QIODevice::WriteOnly))
-        return false;
-    if (target.write(bytes) != bytes.size()) {
-        target.cancelWriting();
-        return false;
-    }
-    return target.commit();
+    return write_file_atomically(fileName, bytes);
 }
