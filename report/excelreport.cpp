@@ -29,9 +29,9 @@ void write_group_header(XlsxDocument &doc, int row, int column, const QString &v
     XlsxFormat numberFormat = cellFormat;
     if (thickLeft)
         numberFormat.left = XlsxFormat::Border::Thick;
-    doc.write(row, column, QCoreApplication::translate("MainWindow", "Номер"), numberFormat);
-    doc.write(row, column + 1, valueTitle, cellFormat);
-    doc.write(row, column + 2, deviation_caption(), cellFormat);
+    doc.writeCell(row, column, QCoreApplication::translate("MainWindow", "Номер"), numberFormat);
+    doc.writeCell(row, column + 1, valueTitle, cellFormat);
+    doc.writeCell(row, column + 2, deviation_caption(), cellFormat);
 }
 
 } // namespace
@@ -66,19 +66,19 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
     for (const ReportFieldRow &field : report.fieldRows()) {
         if (field.heading) {
             doc.mergeCells(QStringLiteral("A%1:F%1").arg(nextRow), headingFormat);
-            doc.write(nextRow, 1, field.label);
+            doc.writeCell(nextRow, 1, field.label);
         } else {
             doc.mergeCells(QStringLiteral("A%1:C%1").arg(nextRow), cellFormat);
             doc.mergeCells(QStringLiteral("D%1:F%1").arg(nextRow), cellFormat);
-            doc.write(nextRow, 1, field.label);
-            doc.write(nextRow, 4, field.value);
+            doc.writeCell(nextRow, 1, field.label);
+            doc.writeCell(nextRow, 4, field.value);
         }
         ++nextRow;
     }
 
     const int top = std::max(logoRows, nextRow);
     doc.mergeCells(QStringLiteral("A%1:I%1").arg(top + 1), headingFormat);
-    doc.write(top + 1, 1, QCoreApplication::translate("MainWindow", "ОТЧЕТ О ПРОВЕДЕНИИ КОНТРОЛЯ"));
+    doc.writeCell(top + 1, 1, QCoreApplication::translate("MainWindow", "ОТЧЕТ О ПРОВЕДЕНИИ КОНТРОЛЯ"));
 
     const QString &valueTitle = report.data.valueTitle;
     write_group_header(doc, top + 2, 1, valueTitle, cellFormat, false);
@@ -99,9 +99,9 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
     for (int i = 0; i < report.data.values.size(); ++i) {
         const ReportValueRow line = report.valueRow(i);
         numberFormat.left = thickLeft ? XlsxFormat::Border::Thick : XlsxFormat::Border::Thin;
-        doc.write(row, groupColumn, line.number, numberFormat);
-        doc.write(row, groupColumn + 1, line.value, cellFormat);
-        doc.write(row, groupColumn + 2, line.deviation, cellFormat);
+        doc.writeCell(row, groupColumn, line.number, numberFormat);
+        doc.writeCell(row, groupColumn + 1, line.value, cellFormat);
+        doc.writeCell(row, groupColumn + 2, line.deviation, cellFormat);
         const int written = row;
         ++row;
 
@@ -134,10 +134,10 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
         statsColumn = 1;
     }
     doc.mergeCells(statsRow, statsColumn, statsRow, statsColumn + 1, cellFormat);
-    doc.write(statsRow, statsColumn, report.statisticsCaption);
+    doc.writeCell(statsRow, statsColumn, report.statisticsCaption);
     for (int i = 0; i < report.statistics.size(); ++i) {
-        doc.write(statsRow + 1 + i, statsColumn, report.statistics.at(i).label, cellFormat);
-        doc.write(statsRow + 1 + i, statsColumn + 1, report.statistics.at(i).value, cellFormat);
+        doc.writeCell(statsRow + 1 + i, statsColumn, report.statistics.at(i).label, cellFormat);
+        doc.writeCell(statsRow + 1 + i, statsColumn + 1, report.statistics.at(i).value, cellFormat);
     }
     freeRow = std::max(freeRow, statsRow + 5);
 
@@ -151,15 +151,15 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
     if (report.toleranceLine) {
         ++freeRow;
         doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow), textFormat);
-        doc.write(freeRow, 1, report.toleranceText());
+        doc.writeCell(freeRow, 1, report.toleranceText());
     }
 
     doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow + 2), headingFormat);
-    doc.write(freeRow + 2, 1, report.commentsCaption);
+    doc.writeCell(freeRow + 2, 1, report.commentsCaption);
     doc.mergeCells(QStringLiteral("A%1:I%2").arg(freeRow + 3).arg(freeRow + 4), textFormat);
-    doc.write(freeRow + 3, 1, report.comments);
+    doc.writeCell(freeRow + 3, 1, report.comments);
     doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow + 5), headingFormat);
-    doc.write(freeRow + 5, 1,
+    doc.writeCell(freeRow + 5, 1,
               QCoreApplication::translate("MainWindow",
                                           "Контроль проведён____________________________________, подпись"));
 }

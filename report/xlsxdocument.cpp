@@ -142,7 +142,7 @@ int XlsxDocument::formatIndex(const XlsxFormat &format)
     return index;
 }
 
-bool XlsxDocument::write(int row, int column, const QVariant &value, const XlsxFormat &format)
+bool XlsxDocument::writeCell(int row, int column, const QVariant &value, const XlsxFormat &format)
 {
     if (!isValidCell(row, column))
         return false;

@@ -47,7 +47,7 @@ public:
     // a text cell; a null variant leaves a blank cell. A number that is not
     // finite is written as its text ("nan", "inf", "-inf"): spreadsheet
     // programs refuse such a number cell.
-    bool write(int row, int column, const QVariant &value, const XlsxFormat &format = XlsxFormat());
+    bool writeCell(int row, int column, const QVariant &value, const XlsxFormat &format = XlsxFormat());
 
     // Gives every cell of the range the format; values already written stay.
     bool mergeCells(int firstRow, int firstColumn, int lastRow, int lastColumn, const XlsxFormat &format);

@@ -75,8 +75,8 @@ private slots:
         QFETCH(QVariant, read);
 
         XlsxDocument doc;
-        QVERIFY(doc.write(3, 2, written, boldCentred()));
-        QVERIFY(doc.write(1, 1, "anchor")); // a sheet with at least one text
+        QVERIFY(doc.writeCell(3, 2, written, boldCentred()));
+        QVERIFY(doc.writeCell(1, 1, "anchor")); // a sheet with at least one text
         const XlsxReadBack back = saveAndRead(doc, QString("types-%1.xlsx").arg(QTest::currentDataTag()));
         QVERIFY(back.ok);
         QCOMPARE(back.type("B3"), type);
@@ -93,14 +93,14 @@ private slots:
         XlsxDocument doc;
         XlsxFormat bordered;
         bordered.setBorder(XlsxFormat::Border::Thin);
-        QVERIFY(doc.write(2, 4, "written before", bordered)); // keeps its value when merged later
+        QVERIFY(doc.writeCell(2, 4, "written before", bordered)); // keeps its value when merged later
         QVERIFY(doc.mergeCells("A1:F1", boldCentred()));
-        QVERIFY(doc.write(1, 1, "Данные о компании"));
+        QVERIFY(doc.writeCell(1, 1, "Данные о компании"));
         QVERIFY(doc.mergeCells(2, 4, 2, 6, boldCentred()));
         QVERIFY(doc.mergeCells("A3:I4", bordered));
-        QVERIFY(doc.write(3, 1, "comments"));
-        QVERIFY(doc.write(5, 1, "plain", boldCentred()));
-        QVERIFY(doc.write(5, 1, "replaced", bordered)); // an explicit format replaces the old one
+        QVERIFY(doc.writeCell(3, 1, "comments"));
+        QVERIFY(doc.writeCell(5, 1, "plain", boldCentred()));
+        QVERIFY(doc.writeCell(5, 1, "replaced", bordered)); // an explicit format replaces the old one
 
         const XlsxReadBack back = saveAndRead(doc, "merge.xlsx");
         QVERIFY(back.ok);
@@ -166,9 +166,9 @@ private slots:
     void outOfSheetWritesAreRefused()
     {
         XlsxDocument doc;
-        QVERIFY(!doc.write(0, 1, 1));
-        QVERIFY(!doc.write(1, 0, 1));
-        QVERIFY(!doc.write(XlsxDocument::maxRow + 1, 1, 1));
+        QVERIFY(!doc.writeCell(0, 1, 1));
+        QVERIFY(!doc.writeCell(1, 0, 1));
+        QVERIFY(!doc.writeCell(XlsxDocument::maxRow + 1, 1, 1));
         QVERIFY(!doc.mergeCells(2, 3, 1, 3, boldCentred())); // reversed
         QVERIFY(!doc.setColumnWidth(0, 9, 8.5));
         QVERIFY(!doc.insertImage(-1, 0, QImage(2, 2, QImage::Format_RGB32)));
@@ -192,10 +192,10 @@ private slots:
         text.horizontal = XlsxFormat::HAlign::Justify;
         text.textWrap = true;
 
-        doc.write(1, 1, 1, cell);
-        doc.write(1, 4, 33, thickLeft);
-        doc.write(1, 5, "x", cell);
-        doc.write(2, 1, "long text", text);
+        doc.writeCell(1, 1, 1, cell);
+        doc.writeCell(1, 4, 33, thickLeft);
+        doc.writeCell(1, 5, "x", cell);
+        doc.writeCell(2, 1, "long text", text);
         const XlsxReadBack back = saveAndRead(doc, "formats.xlsx");
         QVERIFY(back.ok);
 
@@ -217,7 +217,7 @@ private slots:
     {
         XlsxDocument doc;
         QVERIFY(doc.setColumnWidth(1, 9, 8.5));
-        doc.write(1, 1, "a");
+        doc.writeCell(1, 1, "a");
         const XlsxReadBack back = saveAndRead(doc, "widths.xlsx");
         QVERIFY(back.ok);
         const QJsonArray columns = back.json.value("columns").toArray();
@@ -252,7 +252,7 @@ private slots:
         image.setDotsPerMeterX(dotsPerMetre);
         image.setDotsPerMeterY(dotsPerMetre);
         XlsxDocument doc;
-        doc.write(1, 1, "a");
+        doc.writeCell(1, 1, "a");
         QVERIFY(doc.insertImage(anchor.y(), anchor.x(), image));
         const XlsxReadBack back = saveAndRead(doc, QString("picture-%1.xlsx").arg(QTest::currentDataTag()));
         QVERIFY(back.ok);
@@ -294,7 +294,7 @@ private slots:
         QVERIFY(QDir(here.path()).mkdir("a-folder"));
 
         XlsxDocument doc;
-        doc.write(1, 1, "a");
+        doc.writeCell(1, 1, "a");
         const QString path = target.isEmpty() ? QString() : here.filePath(target);
         QVERIFY(!doc.saveAs(path));
         QVERIFY(QFileInfo(here.filePath("a-folder")).isDir());
@@ -311,7 +311,7 @@ private slots:
         old.close();
 
         XlsxDocument doc;
-        doc.write(1, 1, "new");
+        doc.writeCell(1, 1, "new");
         QVERIFY(doc.saveAs(path));
         const XlsxReadBack back = read_xlsx(path);
         QVERIFY2(back.ok, qPrintable(back.error));
