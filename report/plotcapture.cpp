@@ -4,18 +4,7 @@
 
 QImage capture_plot(QCustomPlot *plot, const QSize &size)
 {
-    const QSize ownMinimum = plot->minimumSize();
-    const QSize ownMaximum = plot->maximumSize();
-    const QSize ownSize = plot->size();
-
-    plot->setMinimumSize(size);
-    plot->setMaximumSize(size);
-    plot->replot(QCustomPlot::rpRefreshHint);
-    const QImage picture = plot->toPixmap(0, 0, 1.0).toImage();
-
-    plot->setMaximumSize(ownMaximum);
-    plot->setMinimumSize(ownMinimum);
-    plot->resize(ownSize);
-    plot->updateGeometry();
-    return picture;
+    // A viewport of its own: resizing the widget instead would lay the window out
+    // and replot it on screen twice, all at the click.
+    return plot->toPixmap(size.width(), size.height(), 1.0).toImage();
 }

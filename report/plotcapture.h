@@ -6,9 +6,8 @@
 
 class QCustomPlot;
 
-// Renders the plot at exactly `size` pixels for a report picture. Afterwards the
-// plot gets back its own minimum and maximum size and its size, so it keeps
-// following the window.
+// Renders the plot at exactly `size` pixels for a report picture; the widget on
+// screen keeps its size.
 QImage capture_plot(QCustomPlot *plot, const QSize &size);
 
 #endif // PLOTCAPTURE_H
