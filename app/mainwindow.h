@@ -95,6 +95,7 @@ private:
 
     void setupPlots();
     void fill_block_table(const QVector<float> &values);
+    void fill_block_list(); // one row per entry of blocks
     void applyConfig(const QJsonObject &config);
     QJsonObject collectConfig(QJsonObject config) const;
     void setLogoButtonText();

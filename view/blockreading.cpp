@@ -32,11 +32,16 @@ void MainWindow::on_button_read_data_clicked()
     }
     linkStatus->readEnded();
 
+    fill_block_list();
+
+    // After a loss a click would find no instrument and empty the list: wait for the link.
+    ui->button_read_data->setEnabled(linkUp);
+    keep_reading();
+}
+
+void MainWindow::fill_block_list()
+{
     ui->block_names_list->clear();
     for (const auto &block : qAsConst(blocks))
         ui->block_names_list->addItem(block.first);
-
-    // After a loss a click would find no instrument and empty the list: wait for the link.
-    ui->button_read_data->setEnabled(!port.connectedPortName().isEmpty());
-    keep_reading();
 }

@@ -54,9 +54,7 @@ void MainWindow::on_action_open_reading_triggered()
     ui->button_export_to_PDF->setEnabled(false);
     ui->button_export_to_excel->setEnabled(false);
     blocks = parsed.reading.blocks;
-    ui->block_names_list->clear();
-    for (const auto &block : qAsConst(blocks))
-        ui->block_names_list->addItem(block.first);
+    fill_block_list();
     setWindowTitle(QString::fromUtf8("Ormeda — ") + QFileInfo(path).fileName());
 }
 
