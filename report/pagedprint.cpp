@@ -10,62 +10,84 @@
 Q_GUI_EXPORT int qt_defaultDpiX();
 Q_GUI_EXPORT int qt_defaultDpiY();
 
-PagedPrint::PagedPrint(QTextDocument &document, QPagedPaintDevice &device)
-    : document(document)
-    , device(device)
+namespace {
+
+int horizontal_margin() { return int((2 / 2.54) * qt_defaultDpiX()); }
+int vertical_margin() { return int((2 / 2.54) * qt_defaultDpiY()); }
+
+} // namespace
+
+PagedPrint::PagedPrint(QPagedPaintDevice &device)
+    : device(device)
 {
     QMarginsF margins = device.pageLayout().margins(QPageLayout::Millimeter);
     if (margins.isNull())
         device.setPageMargins(QMarginsF(2., 2., 2., 2.), QPageLayout::Millimeter);
     if (!painter.begin(&device))
         return;
-
-    const qreal sourceDpiX = qt_defaultDpiX();
-    const qreal sourceDpiY = qt_defaultDpiY();
-    const qreal dpiScaleX = qreal(device.logicalDpiX()) / sourceDpiX;
-    const qreal dpiScaleY = qreal(device.logicalDpiY()) / sourceDpiY;
-
-    document.documentLayout()->setPaintDevice(&device);
-    const int horizontalMargin = int((2 / 2.54) * sourceDpiX);
-    const int verticalMargin = int((2 / 2.54) * sourceDpiY);
-    QTextFrameFormat frame = document.rootFrame()->frameFormat();
-    frame.setLeftMargin(horizontalMargin);
-    frame.setRightMargin(horizontalMargin);
-    frame.setTopMargin(verticalMargin);
-    frame.setBottomMargin(verticalMargin);
-    document.rootFrame()->setFrameFormat(frame);
-
-    const int dpiY = device.logicalDpiY();
     body = QRectF(0, 0, device.width(), device.height());
-    pageNumberPos = QPointF(body.width() - horizontalMargin * dpiScaleX,
-                            body.height() - verticalMargin * dpiScaleY
-                                + QFontMetrics(document.defaultFont(), &device).ascent() + 5 * dpiY / 72.0);
-    document.setPageSize(body.size());
 }
 
-void PagedPrint::print()
+void PagedPrint::prepare(QTextDocument &document) const
+{
+    document.documentLayout()->setPaintDevice(&device);
+    QTextFrameFormat frame = document.rootFrame()->frameFormat();
+    frame.setLeftMargin(horizontal_margin());
+    frame.setRightMargin(horizontal_margin());
+    frame.setTopMargin(vertical_margin());
+    frame.setBottomMargin(vertical_margin());
+    document.rootFrame()->setFrameFormat(frame);
+    document.setPageSize(QRectF(0, 0, device.width(), device.height()).size());
+}
+
+void PagedPrint::drawPage(QTextDocument &document, int page, int number)
+{
+    paintPage(document, page, number, [&document](QPainter &painter, const QRectF &view) {
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        document.documentLayout()->draw(&painter, context);
+    });
+}
+
+void PagedPrint::paintPage(const QTextDocument &document, int page, int number,
+                           const std::function<void(QPainter &, const QRectF &)> &paint)
 {
     if (!painter.isActive())
         return;
-    QAbstractTextDocumentLayout *layout = document.documentLayout();
+    const qreal dpiScaleX = qreal(device.logicalDpiX()) / qt_defaultDpiX();
+    const qreal dpiScaleY = qreal(device.logicalDpiY()) / qt_defaultDpiY();
+    const QPointF numberPos(body.width() - horizontal_margin() * dpiScaleX,
+                            body.height() - vertical_margin() * dpiScaleY
+                                + QFontMetrics(document.defaultFont(), &device).ascent()
+                                + 5 * device.logicalDpiY() / 72.0);
+
+    painter.save();
+    painter.translate(body.left(), body.top() - page * body.height());
+    const QRectF view(0, page * body.height(), body.width(), body.height());
+    painter.setClipRect(view);
+    paint(painter, view);
+    painter.setClipping(false);
+    painter.setFont(QFont(document.defaultFont()));
+    const QString text = QString::number(number);
+    painter.drawText(qRound(numberPos.x() - painter.fontMetrics().horizontalAdvance(text)),
+                     qRound(numberPos.y() + view.top()), text);
+    painter.restore();
+}
+
+bool PagedPrint::newPage()
+{
+    return painter.isActive() && device.newPage();
+}
+
+void PagedPrint::print(QTextDocument &document)
+{
     const int pages = document.pageCount();
-    for (int page = 1; page <= pages; ++page) {
-        painter.save();
-        painter.translate(body.left(), body.top() - (page - 1) * body.height());
-        const QRectF view(0, (page - 1) * body.height(), body.width(), body.height());
-        QAbstractTextDocumentLayout::PaintContext context;
-        painter.setClipRect(view);
-        context.clip = view;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        layout->draw(&painter, context);
-        painter.setClipping(false);
-        painter.setFont(QFont(document.defaultFont()));
-        const QString number = QString::number(page);
-        painter.drawText(qRound(pageNumberPos.x() - painter.fontMetrics().horizontalAdvance(number)),
-                         qRound(pageNumberPos.y() + view.top()), number);
-        painter.restore();
-        if (page != pages && !device.newPage())
+    for (int page = 0; page < pages; ++page) {
+        drawPage(document, page, page + 1);
+        if (page + 1 != pages && !newPage())
             break;
     }
-    painter.end();
+    end();
 }
+

@@ -1,34 +1,87 @@
 #include "pdfreport.h"
 
-#include <QCoreApplication>
-#include <QSaveFile>
 #include <QPdfWriter>
-#include <QTextCursor>
+#include <QSaveFile>
 #include <QTextDocument>
 #include <QTextTable>
-#include <QUrl>
 
 #include "pagedprint.h"
-#include "reporttexts.h"
+#include "pdfdocument.h"
+#include "valuespages.h"
 
 namespace {
 
-// The logo goes in as a document resource, never through a file on disk.
-const QUrl logoResource(QStringLiteral("ormeda-report-logo"));
+// The short copy's values table, long enough to show its first alike pages whole.
+constexpr int copyValueRows = 240;
+// A text this short fits its column; a longer one could widen the column for the
+// whole table, which only the whole table's layout knows.
+constexpr int longestFittingText = 20;
 
-void write_cell(QTextTable *table, int row, int column, const QString &text, const QTextBlockFormat &block)
+QVector<int> rows_from(int first, int last) // first..last - 1, as value positions
 {
-    QTextCursor cell = table->cellAt(row, column).firstCursorPosition();
-    cell.setBlockFormat(block);
-    cell.insertText(text);
+    QVector<int> rows;
+    rows.reserve(qMax(0, last - first));
+    for (int i = first; i < last; ++i)
+        rows << i;
+    return rows;
 }
 
-} // namespace
-
-bool write_pdf_report(const ReportModel &model, const QString &fileName)
+bool texts_fit(const QVector<ReportValueRow> &lines)
 {
-    const ReportData &data = model.data;
+    for (const ReportValueRow &line : lines)
+        if (line.value.size() > longestFittingText || line.deviation.size() > longestFittingText)
+            return false;
+    return true;
+}
 
+// The report with its alike pages drawn from the short copy; false, having drawn
+// nothing, when it cannot be done so.
+bool print_with_alike_pages(PagedPrint &pages, const ReportModel &model, const QVector<ReportValueRow> &lines,
+                            int pageWidth)
+{
+    if (lines.size() <= copyValueRows || !texts_fit(lines))
+        return false;
+    QTextDocument copy;
+    copy.setDefaultFont(report_font());
+    pages.prepare(copy);
+    QTextTable *copyTable = build_pdf_document(copy, model, lines, QVector<int>(copyValueRows, -1), pageWidth);
+    const ValuesPages alike(copy, copyTable, lines.size() + 1);
+    if (!alike.isValid())
+        return false;
+
+    // The end: the rows before the alike pages, then those after them.
+    QTextDocument end;
+    end.setDefaultFont(report_font());
+    pages.prepare(end);
+    QVector<int> endRows = rows_from(0, alike.rowsBefore() - 1);
+    endRows += rows_from(alike.firstRowAfter() - 1, lines.size());
+    QTextTable *endTable = build_pdf_document(end, model, lines, endRows, pageWidth);
+    if (!alike.matches(end, endTable))
+        return false;
+
+    int number = 1;
+    for (int page = 0; page < alike.firstAlikePage(); ++page) {
+        pages.drawPage(end, page, number++);
+        pages.newPage();
+    }
+    for (int index = 0; index < alike.alikePages(); ++index) {
+        pages.paintPage(copy, alike.firstAlikePage(), number++, [&](QPainter &painter, const QRectF &view) {
+            alike.paint(painter, view, index, copy, lines);
+        });
+        pages.newPage();
+    }
+    const int endPages = end.pageCount();
+    for (int page = alike.firstAlikePage(); page < endPages; ++page) {
+        pages.drawPage(end, page, number++);
+        if (page + 1 < endPages)
+            pages.newPage();
+    }
+    pages.end();
+    return true;
+}
+
+bool write_report(const ReportModel &model, const QString &fileName, bool alikePages)
+{
     // The PDF writer fails without a word on a target it cannot create, so the
     // file is opened here; it takes the chosen name only once complete.
     QSaveFile file(fileName);
@@ -37,166 +90,38 @@ bool write_pdf_report(const ReportModel &model, const QString &fileName)
     QPdfWriter writer(&file);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setResolution(300);
-
-    QTextDocument document;
-    const QFont timesFont(QStringLiteral("Times New Roman"), 10);
-    document.setDefaultFont(timesFont);
-    PagedPrint pages(document, writer);
+    PagedPrint pages(writer);
     if (!pages.isActive())
         return false;
-
     const int pageWidth = int(writer.pageLayout().pageSize().sizePoints().width());
-    const QTextLength third(QTextLength::FixedLength, pageWidth / 3);
-    const QTextLength sixth(QTextLength::FixedLength, pageWidth / 6);
 
-    QTextTableFormat framedTable;
-    framedTable.setBorder(1.0);
-    framedTable.setColumnWidthConstraints({third, third, third});
-    framedTable.setBorderBrush(QBrush(Qt::SolidPattern));
-    framedTable.setCellSpacing(0);
+    QVector<ReportValueRow> lines;
+    lines.reserve(model.data.values.size());
+    for (int i = 0; i < model.data.values.size(); ++i)
+        lines << model.valueRow(i);
 
-    QTextBlockFormat centerBlock;
-    centerBlock.setAlignment(Qt::AlignCenter);
-    QTextBlockFormat leftBlock;
-    leftBlock.setAlignment(Qt::AlignLeft);
-
-    QTextCharFormat boldChars;
-    boldChars.setFontWeight(QFont::Bold);
-    QTextCharFormat plainChars;
-    plainChars.setFont(timesFont);
-    QTextCharFormat titleChars;
-    titleChars.setFontPointSize(16);
-    titleChars.setFontWeight(QFont::Bold);
-
-    QTextTableFormat plainTable;
-    plainTable.setCellSpacing(0);
-    plainTable.setCellPadding(0);
-    plainTable.setBorder(0);
-
-    QTextCursor cursor(&document);
-    // Laid out once, at the end, for the pages; every change would lay it out again.
-    cursor.beginEditBlock();
-
-    // Header: the fields table on the left, the logo on the right.
-    QTextTable *header = cursor.insertTable(1, 2, plainTable);
-
-    QTextCursor fieldsCursor = header->cellAt(0, 0).firstCursorPosition();
-    const QVector<ReportFieldRow> fieldRows = model.fieldRows();
-    QTextTable *fields = fieldsCursor.insertTable(fieldRows.size(), 2, framedTable);
-    for (int row = 0; row < fieldRows.size(); ++row) {
-        const ReportFieldRow &field = fieldRows.at(row);
-        if (field.heading) {
-            fields->mergeCells(row, 0, 1, 2);
-            QTextCursor heading = fields->cellAt(row, 0).firstCursorPosition();
-            heading.setBlockFormat(centerBlock);
-            heading.insertText(field.label, boldChars);
-            continue;
-        }
-        fields->cellAt(row, 0).firstCursorPosition().insertText(field.label);
-        write_cell(fields, row, 1, field.value, centerBlock);
+    if (!alikePages || !print_with_alike_pages(pages, model, lines, pageWidth)) {
+        QTextDocument document;
+        document.setDefaultFont(report_font());
+        pages.prepare(document);
+        build_pdf_document(document, model, lines, rows_from(0, lines.size()), pageWidth);
+        pages.print(document);
     }
-
-    if (!model.logo.isNull()) {
-        document.addResource(QTextDocument::ImageResource, logoResource, model.logo);
-        QTextImageFormat picture;
-        picture.setName(logoResource.toString());
-        picture.setWidth(third.rawValue());
-        // Away from the window's thread the document sizes a picture of unset
-        // height by its pixels, not by its aspect: the height is given as the
-        // window's thread would work it out.
-        const qreal ratio = model.logo.devicePixelRatio();
-        const int pixelWidth = int(model.logo.width() / ratio);
-        const int pixelHeight = int(model.logo.height() / ratio);
-        picture.setHeight(qRound(qRound(third.rawValue()) * (pixelHeight / qreal(pixelWidth))));
-        header->cellAt(0, 1).firstCursorPosition().insertImage(picture);
-    }
-
-    // Title.
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock();
-    cursor.insertBlock();
-    cursor.insertBlock(centerBlock);
-    cursor.insertText(QCoreApplication::translate("MainWindow", "Отчет о проведении контроля"), titleChars);
-
-    // Values: rounded to their decimals, unlike the screen, which cuts.
-    framedTable.setBorder(1.0);
-    QTextTable *values = cursor.insertTable(data.values.size() + 1, 3, framedTable);
-    write_cell(values, 0, 0, QCoreApplication::translate("MainWindow", "Номер"), centerBlock);
-    write_cell(values, 0, 1, data.valueTitle, centerBlock);
-    write_cell(values, 0, 2, deviation_caption(), centerBlock);
-    for (int i = 0; i < data.values.size(); ++i) {
-        const ReportValueRow line = model.valueRow(i);
-        write_cell(values, i + 1, 0, QString::number(line.number), centerBlock);
-        write_cell(values, i + 1, 1, line.value, centerBlock);
-        write_cell(values, i + 1, 2, line.deviation, centerBlock);
-    }
-
-    // Statistics.
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock();
-    cursor.insertBlock();
-    QTextTableFormat statsTable;
-    statsTable.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    statsTable.setBorder(1.0);
-    statsTable.setBorderBrush(QBrush(Qt::black, Qt::SolidPattern));
-    statsTable.setCellSpacing(0);
-    statsTable.setCellPadding(4.0);
-    statsTable.setColumnWidthConstraints({sixth, sixth});
-    QTextTable *stats = cursor.insertTable(5, 2, statsTable);
-    stats->mergeCells(0, 0, 1, 2);
-    QTextCharFormat boldChars10;
-    boldChars10.setFontWeight(QFont::Bold);
-    boldChars10.setFontPointSize(10);
-    QTextCursor statsHeading = stats->cellAt(0, 0).firstCursorPosition();
-    statsHeading.setBlockFormat(centerBlock);
-    statsHeading.insertText(model.statisticsCaption, boldChars10);
-    const QVector<ReportStatistic> statistics = model.pdfStatistics();
-    for (int i = 0; i < statistics.size(); ++i) {
-        QTextTableCell labelCell = stats->cellAt(i + 1, 0);
-        QTextTableCell valueCell = stats->cellAt(i + 1, 1);
-        labelCell.setFormat(plainChars);
-        valueCell.setFormat(plainChars);
-        QTextCursor labelCursor = labelCell.firstCursorPosition();
-        labelCursor.setBlockFormat(leftBlock);
-        labelCursor.insertText(statistics.at(i).label);
-        QTextCursor valueCursor = valueCell.firstCursorPosition();
-        valueCursor.setBlockFormat(centerBlock);
-        valueCursor.insertText(QString::number(statistics.at(i).value, 'f', 1));
-    }
-
-    // Plot pictures.
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock();
-    cursor.insertBlock();
-    for (const QImage &picture : model.plots) {
-        cursor.insertImage(picture);
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertBlock();
-    }
-
-    if (model.toleranceLine) {
-        cursor.insertBlock();
-        cursor.insertText(model.toleranceText(), plainChars);
-    }
-
-    // Comments and signature.
-    titleChars.setFontPointSize(12);
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock(centerBlock);
-    cursor.insertBlock();
-    cursor.insertBlock();
-    cursor.insertText(model.commentsCaption, titleChars);
-    cursor.insertBlock();
-    cursor.insertText(model.comments, plainChars);
-    cursor.insertBlock();
-    cursor.insertBlock(centerBlock);
-    cursor.insertText(QCoreApplication::translate("MainWindow", "Контроль проведён____________________________________________, подпись"), titleChars);
-
-    cursor.endEditBlock();
-    pages.print();
     if (file.error() != QFileDevice::NoError || file.size() == 0) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+} // namespace
+
+bool write_pdf_report(const ReportModel &model, const QString &fileName)
+{
+    return write_report(model, fileName, true);
+}
+
+bool write_whole_pdf_report(const ReportModel &model, const QString &fileName)
+{
+    return write_report(model, fileName, false);
 }

@@ -10,4 +10,8 @@
 // could not be written.
 bool write_pdf_report(const ReportModel &model, const QString &fileName);
 
+// The same report with its values table laid out whole, as the document itself
+// pages it: slow for a long block, and what the quick way is checked against.
+bool write_whole_pdf_report(const ReportModel &model, const QString &fileName);
+
 #endif // PDFREPORT_H

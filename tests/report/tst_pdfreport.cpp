@@ -13,6 +13,7 @@
 #include "mainwindowaccess.h"
 #include "modaldriver.h"
 #include "pathlock.h"
+#include "pdfreport.h"
 #include "pdftools.h"
 #include "settingssandbox.h"
 #include "urlcatcher.h"
@@ -231,6 +232,42 @@ private slots:
         }
         QCOMPARE(lines.filter(QStringLiteral("Номер")).size(), 1);
         QVERIFY(lines.join('\n').count(QChar('\f')) >= 2); // three pages or more
+    }
+
+    // Pages of a long table drawn from one laid-out page come out as the table laid out whole.
+    void longTableAsLaidOutWhole_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<float>("special"); // every seventh value, 0: none
+        QTest::newRow("a few pages") << 400 << 0.0f;
+        QTest::newRow("many pages") << 3000 << 0.0f;
+        QTest::newRow("not finite values") << 600 << std::numeric_limits<float>::quiet_NaN();
+        QTest::newRow("texts too long for the quick way") << 600 << 3.0e38f;
+    }
+
+    void longTableAsLaidOutWhole()
+    {
+        QFETCH(int, count);
+        QFETCH(float, special);
+        QVector<float> values;
+        for (int i = 0; i < count; ++i)
+            values << (special != 0 && i % 7 == 3 ? (i % 2 ? special : -special) : float(i % 250) / 3.0f);
+        show_block(QStringLiteral("3 HB"), values);
+        ui->report_graph_checkbox->setChecked(true);
+        ReportModel model = window->collect_report_model(false, QSize(600, 400));
+        model.finishPlots();
+        const QString quick = dir.filePath(QStringLiteral("quick.pdf"));
+        const QString whole = dir.filePath(QStringLiteral("whole.pdf"));
+        QVERIFY(write_pdf_report(model, quick));
+        QVERIFY(write_whole_pdf_report(model, whole));
+
+        QCOMPARE(pdf_lines(quick), pdf_lines(whole));
+        const QList<QImage> quickPages = pdf_pages(quick, 30);
+        const QList<QImage> wholePages = pdf_pages(whole, 30);
+        QCOMPARE(quickPages.size(), wholePages.size());
+        QVERIFY(quickPages.size() > 3);
+        for (int page = 0; page < quickPages.size(); ++page)
+            QVERIFY2(quickPages.at(page) == wholePages.at(page), qPrintable(QString::number(page + 1)));
     }
 
     void statisticsOrder()

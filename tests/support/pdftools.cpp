@@ -1,6 +1,8 @@
 #include "pdftools.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 
 QString run_tool(const QString &program, const QStringList &arguments)
@@ -52,4 +54,16 @@ QStringList pdf_pictures(const QString &path)
             pictures << columns.at(3) + QLatin1Char('x') + columns.at(4);
     }
     return pictures;
+}
+
+QList<QImage> pdf_pages(const QString &path, int dpi)
+{
+    QList<QImage> pages;
+    QTemporaryDir dir;
+    run_tool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                                          QStringLiteral("-png"), path, dir.filePath(QStringLiteral("page"))});
+    const QStringList files = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+    for (const QString &file : files)
+        pages << QImage(dir.filePath(file));
+    return pages;
 }

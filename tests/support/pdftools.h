@@ -1,6 +1,7 @@
 #ifndef PDFTOOLS_H
 #define PDFTOOLS_H
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,5 +19,8 @@ QList<QStringList> pdf_rows(const QString &path);
 
 // Pictures of the PDF as "width x height", in page order.
 QStringList pdf_pictures(const QString &path);
+
+// The pages of a PDF as pdftoppm renders them, in grey.
+QList<QImage> pdf_pages(const QString &path, int dpi);
 
 #endif // PDFTOOLS_H

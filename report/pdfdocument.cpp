@@ -1,0 +1,188 @@
+#include "pdfdocument.h"
+
+#include <QCoreApplication>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QUrl>
+
+#include "reporttexts.h"
+
+namespace {
+
+// The logo goes in as a document resource, never through a file on disk.
+const QUrl logoResource(QStringLiteral("ormeda-report-logo"));
+
+void write_cell(QTextTable *table, int row, int column, const QString &text, const QTextBlockFormat &block)
+{
+    QTextCursor cell = table->cellAt(row, column).firstCursorPosition();
+    cell.setBlockFormat(block);
+    cell.insertText(text);
+}
+
+} // namespace
+
+QFont report_font()
+{
+    return QFont(QStringLiteral("Times New Roman"), 10);
+}
+
+QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model,
+                               const QVector<ReportValueRow> &lines, const QVector<int> &rows, int pageWidth)
+{
+    const ReportData &data = model.data;
+    const QFont timesFont = report_font();
+    const QTextLength third(QTextLength::FixedLength, pageWidth / 3);
+    const QTextLength sixth(QTextLength::FixedLength, pageWidth / 6);
+
+    QTextTableFormat framedTable;
+    framedTable.setBorder(1.0);
+    framedTable.setColumnWidthConstraints({third, third, third});
+    framedTable.setBorderBrush(QBrush(Qt::SolidPattern));
+    framedTable.setCellSpacing(0);
+
+    QTextBlockFormat centerBlock;
+    centerBlock.setAlignment(Qt::AlignCenter);
+    QTextBlockFormat leftBlock;
+    leftBlock.setAlignment(Qt::AlignLeft);
+
+    QTextCharFormat boldChars;
+    boldChars.setFontWeight(QFont::Bold);
+    QTextCharFormat plainChars;
+    plainChars.setFont(timesFont);
+    QTextCharFormat titleChars;
+    titleChars.setFontPointSize(16);
+    titleChars.setFontWeight(QFont::Bold);
+
+    QTextTableFormat plainTable;
+    plainTable.setCellSpacing(0);
+    plainTable.setCellPadding(0);
+    plainTable.setBorder(0);
+
+    QTextCursor cursor(&document);
+    // Laid out once, at the end, for the pages; every change would lay it out again.
+    cursor.beginEditBlock();
+
+    // Header: the fields table on the left, the logo on the right.
+    QTextTable *header = cursor.insertTable(1, 2, plainTable);
+
+    QTextCursor fieldsCursor = header->cellAt(0, 0).firstCursorPosition();
+    const QVector<ReportFieldRow> fieldRows = model.fieldRows();
+    QTextTable *fields = fieldsCursor.insertTable(fieldRows.size(), 2, framedTable);
+    for (int row = 0; row < fieldRows.size(); ++row) {
+        const ReportFieldRow &field = fieldRows.at(row);
+        if (field.heading) {
+            fields->mergeCells(row, 0, 1, 2);
+            QTextCursor heading = fields->cellAt(row, 0).firstCursorPosition();
+            heading.setBlockFormat(centerBlock);
+            heading.insertText(field.label, boldChars);
+            continue;
+        }
+        fields->cellAt(row, 0).firstCursorPosition().insertText(field.label);
+        write_cell(fields, row, 1, field.value, centerBlock);
+    }
+
+    if (!model.logo.isNull()) {
+        document.addResource(QTextDocument::ImageResource, logoResource, model.logo);
+        QTextImageFormat picture;
+        picture.setName(logoResource.toString());
+        picture.setWidth(third.rawValue());
+        // Away from the window's thread the document sizes a picture of unset
+        // height by its pixels, not by its aspect: the height is given as the
+        // window's thread would work it out.
+        const qreal ratio = model.logo.devicePixelRatio();
+        const int pixelWidth = int(model.logo.width() / ratio);
+        const int pixelHeight = int(model.logo.height() / ratio);
+        picture.setHeight(qRound(qRound(third.rawValue()) * (pixelHeight / qreal(pixelWidth))));
+        header->cellAt(0, 1).firstCursorPosition().insertImage(picture);
+    }
+
+    // Title.
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock();
+    cursor.insertBlock();
+    cursor.insertBlock(centerBlock);
+    cursor.insertText(QCoreApplication::translate("MainWindow", "Отчет о проведении контроля"), titleChars);
+
+    // Values: rounded to their decimals, unlike the screen, which cuts.
+    framedTable.setBorder(1.0);
+    QTextTable *values = cursor.insertTable(rows.size() + 1, 3, framedTable);
+    write_cell(values, 0, 0, QCoreApplication::translate("MainWindow", "Номер"), centerBlock);
+    write_cell(values, 0, 1, data.valueTitle, centerBlock);
+    write_cell(values, 0, 2, deviation_caption(), centerBlock);
+    for (int i = 0; i < rows.size(); ++i) {
+        if (rows.at(i) < 0) {
+            for (int column = 0; column < 3; ++column)
+                write_cell(values, i + 1, column, QString(), centerBlock);
+            continue;
+        }
+        const ReportValueRow &line = lines.at(rows.at(i));
+        write_cell(values, i + 1, 0, QString::number(line.number), centerBlock);
+        write_cell(values, i + 1, 1, line.value, centerBlock);
+        write_cell(values, i + 1, 2, line.deviation, centerBlock);
+    }
+
+    // Statistics.
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock();
+    cursor.insertBlock();
+    QTextTableFormat statsTable;
+    statsTable.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    statsTable.setBorder(1.0);
+    statsTable.setBorderBrush(QBrush(Qt::black, Qt::SolidPattern));
+    statsTable.setCellSpacing(0);
+    statsTable.setCellPadding(4.0);
+    statsTable.setColumnWidthConstraints({sixth, sixth});
+    QTextTable *stats = cursor.insertTable(5, 2, statsTable);
+    stats->mergeCells(0, 0, 1, 2);
+    QTextCharFormat boldChars10;
+    boldChars10.setFontWeight(QFont::Bold);
+    boldChars10.setFontPointSize(10);
+    QTextCursor statsHeading = stats->cellAt(0, 0).firstCursorPosition();
+    statsHeading.setBlockFormat(centerBlock);
+    statsHeading.insertText(model.statisticsCaption, boldChars10);
+    const QVector<ReportStatistic> statistics = model.pdfStatistics();
+    for (int i = 0; i < statistics.size(); ++i) {
+        QTextTableCell labelCell = stats->cellAt(i + 1, 0);
+        QTextTableCell valueCell = stats->cellAt(i + 1, 1);
+        labelCell.setFormat(plainChars);
+        valueCell.setFormat(plainChars);
+        QTextCursor labelCursor = labelCell.firstCursorPosition();
+        labelCursor.setBlockFormat(leftBlock);
+        labelCursor.insertText(statistics.at(i).label);
+        QTextCursor valueCursor = valueCell.firstCursorPosition();
+        valueCursor.setBlockFormat(centerBlock);
+        valueCursor.insertText(QString::number(statistics.at(i).value, 'f', 1));
+    }
+
+    // Plot pictures.
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock();
+    cursor.insertBlock();
+    for (const QImage &picture : model.plots) {
+        cursor.insertImage(picture);
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertBlock();
+    }
+
+    if (model.toleranceLine) {
+        cursor.insertBlock();
+        cursor.insertText(model.toleranceText(), plainChars);
+    }
+
+    // Comments and signature.
+    titleChars.setFontPointSize(12);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock(centerBlock);
+    cursor.insertBlock();
+    cursor.insertBlock();
+    cursor.insertText(model.commentsCaption, titleChars);
+    cursor.insertBlock();
+    cursor.insertText(model.comments, plainChars);
+    cursor.insertBlock();
+    cursor.insertBlock(centerBlock);
+    cursor.insertText(QCoreApplication::translate("MainWindow", "Контроль проведён____________________________________________, подпись"), titleChars);
+
+    cursor.endEditBlock();
+    return values;
+}
