@@ -49,7 +49,11 @@ void ReportExport::start(const ReportModel &model, const QString &fileName, cons
 
     target = fileName;
     ok = false;
-    worker = QThread::create([this, model, fileName, writer] { ok = writer(model, fileName); });
+    worker = QThread::create([this, model, fileName, writer] {
+        ReportModel report = model;
+        report.finishPlots();
+        ok = writer(report, fileName);
+    });
     // A run already ended by finish() must not end the next one.
     const int run = ++runs;
     connect(worker, &QThread::finished, this, [this, run] {

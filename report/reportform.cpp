@@ -86,9 +86,9 @@ ReportModel MainWindow::collect_report_model(bool includeEmpty, const QSize &plo
                         {ui->stdev_label->text(), ui->stdev_box->value()}};
     model.mean = ui->mean_box->value();
     if (ui->report_graph_checkbox->checkState() != Qt::Unchecked)
-        model.plots.append(capture_plot(ui->graph, plotSize));
+        model.sketches.append(sketch_plot(ui->graph, plotSize));
     if (ui->report_diagram_checkbox->checkState() != Qt::Unchecked)
-        model.plots.append(capture_plot(ui->diagram, plotSize));
+        model.sketches.append(sketch_plot(ui->diagram, plotSize));
     model.toleranceLine = has_tolerance_line(ui->set_limits_checkbox->isChecked(),
                                              ui->report_graph_checkbox->isChecked(),
                                              ui->report_diagram_checkbox->isChecked());

@@ -20,6 +20,13 @@ QVector<ReportFieldRow> ReportModel::fieldRows() const
     return rows;
 }
 
+void ReportModel::finishPlots()
+{
+    for (const PlotPicture &sketch : qAsConst(sketches))
+        plots << sketch.finished();
+    sketches.clear();
+}
+
 ReportValueRow ReportModel::valueRow(int index) const
 {
     const float v = data.values.at(index);

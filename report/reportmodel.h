@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVector>
 
+#include "plotcapture.h"
 #include "reportdata.h"
 
 struct ReportStatistic
@@ -40,12 +41,15 @@ struct ReportModel
     QVector<ReportStatistic> statistics; // minimum, maximum, mean, σ
     double mean = 0;                     // the shown mean, from which the deviations are taken
     QVector<QImage> plots;               // graph first, those ticked only
+    QVector<PlotPicture> sketches;       // plots still to be finished, after those
     bool toleranceLine = false;
     double limitMin = 0;
     double limitMax = 0;
     QString commentsCaption;
     QString comments;
 
+    // Finishes the sketched plots into plots; on any thread.
+    void finishPlots();
     // The included entries, each section's heading before its first one.
     QVector<ReportFieldRow> fieldRows() const;
     ReportValueRow valueRow(int index) const;

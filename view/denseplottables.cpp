@@ -26,9 +26,61 @@ double key_pixels(const QCPAxis *keyAxis)
 
 } // namespace
 
+void DenseGraph::setPart(Part part)
+{
+    this->part = part;
+    belowLine = QImage();
+    keptLines.clear();
+    lineReached = false;
+}
+
+void DenseGraph::drawLinePlot(QCPPainter *painter, const QVector<QPointF> &lines) const
+{
+    if (part == Part::Whole) {
+        QCPGraph::drawLinePlot(painter, lines);
+        return;
+    }
+    const bool first = !lineReached;
+    lineReached = true;
+    QPaintDevice *device = painter->device();
+    if (!device || (device->devType() != QInternal::Pixmap && device->devType() != QInternal::Image))
+        return;
+    if (part == Part::AfterLine) {
+        if (first) {
+            painter->save();
+            painter->resetTransform();
+            painter->setClipping(false);
+            painter->setCompositionMode(QPainter::CompositionMode_Source);
+            painter->fillRect(QRect(0, 0, device->width(), device->height()), Qt::transparent);
+            painter->restore();
+        }
+        return;
+    }
+    // A copy now: the painter goes on drawing into the picture.
+    if (first)
+        belowLine = device->devType() == QInternal::Pixmap ? static_cast<QPixmap *>(device)->toImage().copy()
+                                                           : static_cast<QImage *>(device)->copy();
+    if (painter->pen().style() == Qt::NoPen || painter->pen().color().alpha() == 0)
+        return;
+    // What the library's line drawing sets before it draws, kept instead of drawn.
+    applyDefaultAntialiasingHint(painter);
+    GraphLine line;
+    line.points = lines;
+    line.pen = painter->pen();
+    if (!painter->modes().testFlag(QCPPainter::pmVectorized) && qFuzzyCompare(line.pen.widthF(), 1.0))
+        line.pen.setWidth(0);
+    line.transform = painter->transform();
+    line.clip = painter->hasClipping() ? painter->transform().mapRect(painter->clipBoundingRect()).toAlignedRect()
+                                       : QRect();
+    line.hints = painter->renderHints();
+    keptLines << line;
+}
+
 void DenseGraph::drawScatterPlot(QCPPainter *painter, const QVector<QPointF> &scatters,
                                  const QCPScatterStyle &style) const
 {
+    if (part == Part::UpToLine)
+        return; // after the line: drawn in vain
     const double across = key_pixels(keyAxis());
     // Each marker is a curved path filled and stroked on its own: thousands of them
     // overlapping into one band cost tens of milliseconds. Past one per pixel across,

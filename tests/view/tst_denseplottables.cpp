@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "denseplottables.h"
+#include "plotcapture.h"
 
 // The stamped markers and the summed bars of a long block against the library's own drawing.
 class TestDensePlottables : public QObject
@@ -14,6 +15,8 @@ private slots:
     void drawsLikeTheLibrary();
     void barsDrawLikeTheLibrary_data();
     void barsDrawLikeTheLibrary();
+    void pictureKeepsTheLine_data();
+    void pictureKeepsTheLine();
 
 private:
     void compareAt(const QImage &library, const QImage &stamped, int allowedPerMille);
@@ -70,6 +73,36 @@ QImage render_bars(int n, bool limits, const QCPRange &valueRange, bool dense)
     return plot.toPixmap(0, 0, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+// The graph of the window: a limit line drawn before the block, its line and
+// markers, and the values outside the limits marked over them.
+void set_up_graph(QCustomPlot &plot, int n, bool gap)
+{
+    auto *limit = new QCPItemStraightLine(&plot);
+    limit->point1->setCoords(0, 4);
+    limit->point2->setCoords(1, 4);
+    limit->setPen(QPen(Qt::red, 2.0));
+    auto *graph = new DenseGraph(plot.xAxis, plot.yAxis);
+    auto *outside = new DenseGraph(plot.xAxis, plot.yAxis);
+    QVector<double> keys, values, outKeys, outValues;
+    for (int i = 1; i <= n; ++i) {
+        keys.append(i);
+        values.append(gap && i % 1000 == 500 ? qQNaN() : sample(i));
+        if (values.last() > 4) {
+            outKeys.append(i);
+            outValues.append(values.last());
+        }
+    }
+    graph->setData(keys, values, true);
+    graph->setPen(QPen(Qt::blue, 2.0));
+    graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, Qt::blue, Qt::white, 7));
+    outside->setData(outKeys, outValues, true);
+    outside->setLineStyle(QCPGraph::lsNone);
+    outside->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(QColor(255, 0, 0, 150), 1.5),
+                                             QBrush(QColor(255, 0, 0, 150)), 7));
+    plot.xAxis->setRange(0, n + 1);
+    plot.yAxis->setRange(-1, 7);
+}
+
 } // namespace
 
 void TestDensePlottables::drawsLikeTheLibrary_data()
@@ -122,6 +155,55 @@ void TestDensePlottables::barsDrawLikeTheLibrary()
     const QImage library = render_bars(n, limits, QCPRange(lower, upper), false);
     const QImage summed = render_bars(n, limits, QCPRange(lower, upper), true);
     compareLikeTheEye(library, summed, allowedPerMille); // today at most about 2.3 and 2.5
+}
+
+void TestDensePlottables::pictureKeepsTheLine_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<bool>("gap"); // a value that is not a number now and then
+    QTest::addColumn<QColor>("background");
+    // Largest difference of a colour channel (0: identical).
+    QTest::addColumn<int>("allowed");
+
+    QTest::newRow("short block: drawn whole") << 300 << false << QColor(Qt::white) << 0;
+    QTest::newRow("long block: line kept") << 20000 << false << QColor(Qt::white) << 8;
+    QTest::newRow("longest block, with gaps") << 65535 << true << QColor(Qt::white) << 8;
+    QTest::newRow("coloured background") << 20000 << false << QColor(Qt::yellow) << 8;
+}
+
+// A picture whose line was kept and drawn later looks as one drawn at once, and the
+// plot draws as before afterwards.
+void TestDensePlottables::pictureKeepsTheLine()
+{
+    QFETCH(int, n);
+    QFETCH(bool, gap);
+    QFETCH(QColor, background);
+    QFETCH(int, allowed);
+    QCustomPlot plot;
+    plot.resize(300, 200);
+    plot.setBackground(QBrush(background));
+    set_up_graph(plot, n, gap);
+
+    const QSize size(600, 400);
+    const QImage whole = capture_plot(&plot, size);
+    const QImage kept = sketch_plot(&plot, size).finished();
+    QCOMPARE(kept.size(), whole.size());
+    QCOMPARE(kept.format(), whole.format());
+    int largest = 0;
+    int beyondOne = 0;
+    for (int y = 0; y < whole.height(); ++y) {
+        for (int x = 0; x < whole.width(); ++x) {
+            const QRgb a = whole.pixel(x, y);
+            const QRgb b = kept.pixel(x, y);
+            const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                    std::abs(qBlue(a) - qBlue(b))});
+            largest = std::max(largest, d);
+            beyondOne += d > 1;
+        }
+    }
+    QVERIFY2(largest <= allowed, qPrintable(QString::number(largest)));
+    QVERIFY2(beyondOne * 1000 <= whole.width() * whole.height(), qPrintable(QString::number(beyondOne)));
+    QCOMPARE(capture_plot(&plot, size), whole);
 }
 
 void TestDensePlottables::compareLikeTheEye(const QImage &library, const QImage &fast, int allowedPerMille)
