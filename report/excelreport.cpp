@@ -1,6 +1,5 @@
 #include "excelreport.h"
 
-#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -23,13 +22,13 @@ XlsxFormat timesNewRoman()
 }
 
 // Writes the three captions over one column group of the values table.
-void write_group_header(XlsxDocument &doc, int row, int column, const QString &valueTitle,
-                        const XlsxFormat &cellFormat, bool thickLeft)
+void write_group_header(XlsxDocument &doc, int row, int column, const ReportModel &report,
+                        const QString &valueTitle, const XlsxFormat &cellFormat, bool thickLeft)
 {
     XlsxFormat numberFormat = cellFormat;
     if (thickLeft)
         numberFormat.left = XlsxFormat::Border::Thick;
-    doc.writeCell(row, column, QCoreApplication::translate("MainWindow", "Номер"), numberFormat);
+    doc.writeCell(row, column, report.captions.number, numberFormat);
     doc.writeCell(row, column + 1, valueTitle, cellFormat);
     doc.writeCell(row, column + 2, deviation_caption(), cellFormat);
 }
@@ -78,10 +77,10 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
 
     const int top = std::max(logoRows, nextRow);
     doc.mergeCells(QStringLiteral("A%1:I%1").arg(top + 1), headingFormat);
-    doc.writeCell(top + 1, 1, QCoreApplication::translate("MainWindow", "ОТЧЕТ О ПРОВЕДЕНИИ КОНТРОЛЯ"));
+    doc.writeCell(top + 1, 1, report.captions.excelTitle);
 
     const QString &valueTitle = report.data.valueTitle;
-    write_group_header(doc, top + 2, 1, valueTitle, cellFormat, false);
+    write_group_header(doc, top + 2, 1, report, valueTitle, cellFormat, false);
 
     // Values in column groups of three; a full block continues below with a
     // row limit twice the last one.
@@ -112,12 +111,12 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
             freeRow = std::max(freeRow, row);
         } else if (groupColumn + 3 <= lastColumn) {
             groupColumn += 3;
-            write_group_header(doc, blockFirstDataRow - 1, groupColumn, valueTitle, cellFormat, true);
+            write_group_header(doc, blockFirstDataRow - 1, groupColumn, report, valueTitle, cellFormat, true);
             thickLeft = true;
             row = blockFirstDataRow;
             freeRow = std::max(freeRow, row);
         } else {
-            write_group_header(doc, rowLimit + 2, 1, valueTitle, cellFormat, false);
+            write_group_header(doc, rowLimit + 2, 1, report, valueTitle, cellFormat, false);
             blockFirstDataRow = rowLimit + 3;
             rowLimit *= 2;
             groupColumn = 1;
@@ -159,9 +158,7 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
     doc.mergeCells(QStringLiteral("A%1:I%2").arg(freeRow + 3).arg(freeRow + 4), textFormat);
     doc.writeCell(freeRow + 3, 1, report.comments);
     doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow + 5), headingFormat);
-    doc.writeCell(freeRow + 5, 1,
-              QCoreApplication::translate("MainWindow",
-                                          "Контроль проведён____________________________________, подпись"));
+    doc.writeCell(freeRow + 5, 1, report.captions.excelSignature);
 }
 
 bool save_excel_report(const ReportModel &report, const QString &fileName)

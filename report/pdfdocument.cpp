@@ -1,6 +1,5 @@
 #include "pdfdocument.h"
 
-#include <QCoreApplication>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -102,12 +101,12 @@ QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model
     cursor.insertBlock();
     cursor.insertBlock();
     cursor.insertBlock(centerBlock);
-    cursor.insertText(QCoreApplication::translate("MainWindow", "Отчет о проведении контроля"), titleChars);
+    cursor.insertText(model.captions.pdfTitle, titleChars);
 
     // Values: rounded to their decimals, unlike the screen, which cuts.
     framedTable.setBorder(1.0);
     QTextTable *values = cursor.insertTable(rows.size() + 1, 3, framedTable);
-    write_cell(values, 0, 0, QCoreApplication::translate("MainWindow", "Номер"), centerBlock);
+    write_cell(values, 0, 0, model.captions.number, centerBlock);
     write_cell(values, 0, 1, data.valueTitle, centerBlock);
     write_cell(values, 0, 2, deviation_caption(), centerBlock);
     for (int i = 0; i < rows.size(); ++i) {
@@ -181,7 +180,7 @@ QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model
     cursor.insertText(model.comments, plainChars);
     cursor.insertBlock();
     cursor.insertBlock(centerBlock);
-    cursor.insertText(QCoreApplication::translate("MainWindow", "Контроль проведён____________________________________________, подпись"), titleChars);
+    cursor.insertText(model.captions.pdfSignature, titleChars);
 
     cursor.endEditBlock();
     return values;

@@ -42,7 +42,7 @@ QVector<ReportStatistic> ReportModel::pdfStatistics() const
 
 QString ReportModel::toleranceText() const
 {
-    return toleranceLine ? tolerance_text(limitMin, limitMax) : QString();
+    return toleranceLine ? tolerance_text(captions, limitMin, limitMax) : QString();
 }
 
 bool has_tolerance_line(bool limitsShown, bool graphIncluded, bool diagramIncluded)

@@ -7,6 +7,7 @@
 
 #include "plotcapture.h"
 #include "reportdata.h"
+#include "reporttexts.h"
 
 struct ReportStatistic
 {
@@ -47,6 +48,7 @@ struct ReportModel
     double limitMax = 0;
     QString commentsCaption;
     QString comments;
+    ReportCaptions captions = report_captions();
 
     // Finishes the sketched plots into plots; on any thread.
     void finishPlots();

@@ -19,8 +19,22 @@ QString deviation_text(double mean, float v)
     return QString::number(mean - double(v), 'f', 1);
 }
 
-QString tolerance_text(double lo, double hi)
+ReportCaptions report_captions()
 {
-    return QCoreApplication::translate("MainWindow", "Допуск: [") + QString::number(lo, 'g', 6)
+    ReportCaptions captions;
+    captions.pdfTitle = QCoreApplication::translate("MainWindow", "Отчет о проведении контроля");
+    captions.excelTitle = QCoreApplication::translate("MainWindow", "ОТЧЕТ О ПРОВЕДЕНИИ КОНТРОЛЯ");
+    captions.number = QCoreApplication::translate("MainWindow", "Номер");
+    captions.pdfSignature = QCoreApplication::translate(
+        "MainWindow", "Контроль проведён____________________________________________, подпись");
+    captions.excelSignature =
+        QCoreApplication::translate("MainWindow", "Контроль проведён____________________________________, подпись");
+    captions.toleranceOpening = QCoreApplication::translate("MainWindow", "Допуск: [");
+    return captions;
+}
+
+QString tolerance_text(const ReportCaptions &captions, double lo, double hi)
+{
+    return captions.toleranceOpening + QString::number(lo, 'g', 6)
            + QStringLiteral("; ") + QString::number(hi, 'g', 6) + QLatin1Char(']');
 }

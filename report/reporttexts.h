@@ -14,7 +14,21 @@ QString report_value_text(float v);
 // The displayed mean minus the value, one decimal.
 QString deviation_text(double mean, float v);
 
-// "Допуск: [lo; hi]" in the current language, limits with 6 significant digits.
-QString tolerance_text(double lo, double hi);
+// The writers' fixed texts in the current language. A report takes them with the
+// rest at the click, so that a language switch while it is written does not mix them.
+struct ReportCaptions
+{
+    QString pdfTitle;
+    QString excelTitle;
+    QString number; // heading of the numbers column
+    QString pdfSignature;
+    QString excelSignature;
+    QString toleranceOpening; // "Допуск: ["
+};
+
+ReportCaptions report_captions();
+
+// "Допуск: [lo; hi]" after the caption's opening, limits with 6 significant digits.
+QString tolerance_text(const ReportCaptions &captions, double lo, double hi);
 
 #endif // REPORTTEXTS_H

@@ -664,6 +664,23 @@ private slots:
         QVERIFY(config.readAll().contains("Закрытие"));
     }
 
+    // The report is in the language of the click, whatever is chosen while it is written.
+    void languageSwitchedDuringExport()
+    {
+        show_long_block();
+        const QString path = dir.filePath(QStringLiteral("language.pdf"));
+        window->export_to_pdf(path, false);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/ts.qm")));
+        qApp->installTranslator(&translator);
+        MainWindowAccess::finishReport(*window);
+        qApp->removeTranslator(&translator);
+        const QString text = pdf_lines(path).join('\n');
+        QVERIFY(text.contains(QStringLiteral("Отчет о проведении контроля")));
+        QVERIFY(text.contains(QStringLiteral("подпись")));
+        QVERIFY(!text.contains(QStringLiteral("Test report")));
+    }
+
     void exportButtonCancelled()
     {
         ModalDriver driver;
