@@ -6,8 +6,9 @@ and every page rendered by `pdftoppm` must look the same: a pixel may differ by 
 to --tolerance levels (anti-aliasing), and at most --spread of a page's pixels may
 differ by more.
 Excel: every cell (value, type, font, alignment, borders), the merged ranges, the
-column widths, the pictures' anchors and sizes and the pictures' pixels must be
-identical.
+column widths and the pictures' anchors and sizes must be identical, and no pixel
+of a picture may differ by more than --picture-tolerance levels in any channel.
+Both print the largest difference of a pixel they found.
 
     scripts/compare_reports.py /work/golden-reports /tmp/new-reports
 Exit code 0 when everything matches; the differences found otherwise.
@@ -58,6 +59,7 @@ def compare_pdf(old, new, args):
     if problems:
         return problems
     worst = 0.0
+    largest = 0
     with tempfile.TemporaryDirectory() as a, tempfile.TemporaryDirectory() as b:
         for page, (x, y) in enumerate(zip(render(old, a, args.dpi), render(new, b, args.dpi)), start=1):
             one, two = Image.open(x).convert('L'), Image.open(y).convert('L')
@@ -65,12 +67,14 @@ def compare_pdf(old, new, args):
                 problems.append(f'page {page}: {one.size} against {two.size} pixels')
                 continue
             histogram = ImageChops.difference(one, two).histogram()
+            largest = max([largest] + [level for level, count in enumerate(histogram) if count])
             over = sum(histogram[args.tolerance + 1:])
             share = over / (one.size[0] * one.size[1])
             worst = max(worst, share)
             if share > args.spread:
                 problems.append(f'page {page}: {over} pixels differ by more than {args.tolerance}')
-    print(f'  {old_pages} pages, text identical, worst page {worst:.5%} of pixels beyond tolerance')
+    print(f'  {old_pages} pages, text identical, worst page {worst:.5%} of pixels beyond tolerance, '
+          f'largest pixel difference {largest} levels')
     return problems
 
 
@@ -79,8 +83,7 @@ def pictures(path):
     found = []
     with zipfile.ZipFile(path) as z:
         for name in sorted(n for n in z.namelist() if n.startswith('xl/media/')):
-            image = Image.open(io.BytesIO(z.read(name)))
-            found.append((image.size, image.convert('RGBA').tobytes()))
+            found.append(Image.open(io.BytesIO(z.read(name))).convert('RGBA'))
     return found
 
 
@@ -101,20 +104,38 @@ def sheet(path):
             'anchors': anchors, 'pictures': pictures(path)}
 
 
-def compare_xlsx(old, new):
+def picture_difference(old, new):
+    """The largest difference of a channel of a pixel, or None when the sizes differ."""
+    if old.size != new.size:
+        return None
+    bands = ImageChops.difference(old, new).split()
+    return max(max(level for level, count in enumerate(band.histogram()) if count) for band in bands)
+
+
+def compare_xlsx(old, new, args):
     one, two = sheet(old), sheet(new)
     problems = []
     for key in ('sheets', 'merged', 'widths', 'anchors'):
         if one[key] != two[key]:
             problems.append(f'{key} differ')
-    if one['pictures'] != two['pictures']:
-        problems.append('picture pixels differ')
+    largest = 0
+    if len(one['pictures']) != len(two['pictures']):
+        problems.append('numbers of pictures differ')
+    for number, (a, b) in enumerate(zip(one['pictures'], two['pictures']), start=1):
+        difference = picture_difference(a, b)
+        if difference is None:
+            problems.append(f'picture {number}: {a.size} against {b.size} pixels')
+            continue
+        largest = max(largest, difference)
+        if difference > args.picture_tolerance:
+            problems.append(f'picture {number}: a pixel differs by {difference} levels')
     if one['cells'] != two['cells']:
         refs = sorted(set(one['cells']) | set(two['cells']))
         wrong = [r for r in refs if one['cells'].get(r) != two['cells'].get(r)]
         problems.append(f'{len(wrong)} cells differ, first {wrong[0]}: '
                         f'{one["cells"].get(wrong[0])} against {two["cells"].get(wrong[0])}')
-    print(f'  {len(one["cells"])} cells, {len(one["merged"])} merges, {len(one["anchors"])} pictures')
+    print(f'  {len(one["cells"])} cells, {len(one["merged"])} merges, {len(one["anchors"])} pictures, '
+          f'largest pixel difference {largest} levels')
     return problems
 
 
@@ -125,6 +146,8 @@ def main():
     parser.add_argument('--dpi', type=int, default=40)
     parser.add_argument('--tolerance', type=int, default=64, help='grey levels a pixel may differ by')
     parser.add_argument('--spread', type=float, default=0.001, help='share of a page beyond the tolerance')
+    parser.add_argument('--picture-tolerance', type=int, default=8,
+                        help='levels a channel of a workbook picture\'s pixel may differ by')
     args = parser.parse_args()
 
     # The new folder decides which reports are compared, so a run of one size is enough.
@@ -141,7 +164,7 @@ def main():
         elif name.endswith('.pdf'):
             problems = compare_pdf(old, new, args)
         else:
-            problems = compare_xlsx(old, new)
+            problems = compare_xlsx(old, new, args)
         for problem in problems:
             print(f'  DIFFERS: {problem}')
         failed |= bool(problems)
