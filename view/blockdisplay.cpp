@@ -22,3 +22,11 @@ void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
     ui->button_export_to_excel->setEnabled(hasValues);
     ui->action_export_csv->setEnabled(hasValues);
 }
+
+// The list of blocks, for a read and an opened reading alike.
+void MainWindow::fill_block_list()
+{
+    ui->block_names_list->clear();
+    for (const auto &block : qAsConst(blocks))
+        ui->block_names_list->addItem(block.first);
+}

@@ -38,10 +38,3 @@ void MainWindow::on_button_read_data_clicked()
     ui->button_read_data->setEnabled(linkUp);
     keep_reading();
 }
-
-void MainWindow::fill_block_list()
-{
-    ui->block_names_list->clear();
-    for (const auto &block : qAsConst(blocks))
-        ui->block_names_list->addItem(block.first);
-}
