@@ -1,7 +1,6 @@
 #include "valuespages.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -10,124 +9,11 @@
 
 #include <cmath>
 
+#include "pageprobe.h"
+
 namespace {
 
 constexpr int columns = 3;
-
-// Records what a page's drawing comes to, and draws nothing: where text goes (the
-// document rounds a table's place when it draws it, which its layout does not
-// tell), and the fills a page of borders is made of.
-class PageProbe : public QPaintDevice, public QPaintEngine
-{
-public:
-    struct Item
-    {
-        QPointF pos;
-        QString text;
-    };
-
-    explicit PageProbe(QPaintDevice *like)
-        : QPaintEngine(QPaintEngine::AllFeatures)
-        , like(like)
-    {
-    }
-
-    QVector<Item> items;
-    QVector<QRectF> fills;
-    QBrush fillBrush;
-    QTransform fillTransform;
-    bool other = false; // drew something else than plain fills and text
-
-    QPaintEngine *paintEngine() const override { return const_cast<PageProbe *>(this); }
-    bool begin(QPaintDevice *) override { return true; }
-    bool end() override { return true; }
-    Type type() const override { return QPaintEngine::User; }
-    void updateState(const QPaintEngineState &state) override
-    {
-        const DirtyFlags flags = state.state();
-        if (flags & DirtyPen)
-            pen = state.pen();
-        if (flags & DirtyBrush)
-            brush = state.brush();
-        if (flags & DirtyTransform)
-            transform = state.transform();
-        if ((flags & DirtyOpacity) && state.opacity() != 1.0)
-            other = true;
-        if ((flags & DirtyCompositionMode) && state.compositionMode() != QPainter::CompositionMode_SourceOver)
-            other = true;
-    }
-    void drawTextItem(const QPointF &p, const QTextItem &item) override { items.append({p, item.text()}); }
-    void drawRects(const QRectF *rects, int count) override
-    {
-        if (pen.style() != Qt::NoPen || brush.style() != Qt::SolidPattern
-            || (!fills.isEmpty() && (brush != fillBrush || transform != fillTransform))) {
-            other = true;
-            return;
-        }
-        fillBrush = brush;
-        fillTransform = transform;
-        for (int i = 0; i < count; ++i)
-            fills << rects[i];
-    }
-    void drawRects(const QRect *rects, int count) override
-    {
-        for (int i = 0; i < count; ++i) {
-            const QRectF rect(rects[i]);
-            drawRects(&rect, 1);
-        }
-    }
-    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override { other = true; }
-    void drawImage(const QRectF &, const QImage &, const QRectF &, Qt::ImageConversionFlags) override { other = true; }
-    void drawTiledPixmap(const QRectF &, const QPixmap &, const QPointF &) override { other = true; }
-    void drawLines(const QLine *, int) override { other = true; }
-    void drawLines(const QLineF *, int) override { other = true; }
-    void drawEllipse(const QRectF &) override { other = true; }
-    void drawEllipse(const QRect &) override { other = true; }
-    void drawPath(const QPainterPath &) override { other = true; }
-    void drawPoints(const QPointF *, int) override { other = true; }
-    void drawPoints(const QPoint *, int) override { other = true; }
-    void drawPolygon(const QPointF *, int, PolygonDrawMode) override { other = true; }
-    void drawPolygon(const QPoint *, int, PolygonDrawMode) override { other = true; }
-
-    // Draws a page of the document as the pages are drawn.
-    void drawPage(QTextDocument &document, int page)
-    {
-        const qreal pageHeight = document.pageSize().height();
-        QPainter painter(this);
-        painter.translate(0, -page * pageHeight);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * pageHeight, document.pageSize().width(), pageHeight);
-        context.palette.setColor(QPalette::Text, Qt::black);
-        painter.setClipRect(context.clip);
-        document.documentLayout()->draw(&painter, context);
-    }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth: return like->width();
-        case PdmHeight: return like->height();
-        case PdmWidthMM: return like->widthMM();
-        case PdmHeightMM: return like->heightMM();
-        case PdmNumColors: return like->colorCount();
-        case PdmDepth: return like->depth();
-        case PdmDpiX: return like->logicalDpiX();
-        case PdmDpiY: return like->logicalDpiY();
-        case PdmPhysicalDpiX: return like->physicalDpiX();
-        case PdmPhysicalDpiY: return like->physicalDpiY();
-        case PdmDevicePixelRatio: return like->devicePixelRatio();
-        case PdmDevicePixelRatioScaled: return int(like->devicePixelRatioF() * devicePixelRatioFScale());
-        }
-        return 0;
-    }
-
-private:
-    QPaintDevice *like;
-    QPen pen;
-    QBrush brush;
-    QTransform transform;
-};
 
 QTextBlock cell_block(QTextTable *table, int row, int column)
 {
@@ -151,7 +37,7 @@ bool probe_rounding(QTextDocument &document, QTextTable *table, QPointF *delta)
         return false;
     const QPointF expected = text_start(layout, heading);
     PageProbe probe(layout->paintDevice());
-    probe.drawPage(document, int(expected.y() / document.pageSize().height()));
+    probe.probePage(document, int(expected.y() / document.pageSize().height()));
     for (const PageProbe::Item &item : qAsConst(probe.items)) {
         const QPointF offset = item.pos - expected;
         if (item.text.isEmpty() || !heading.text().startsWith(item.text) || qAbs(offset.x()) > 1 || qAbs(offset.y()) > 1)
@@ -219,7 +105,7 @@ ValuesPages::ValuesPages(QTextDocument &shortCopy, QTextTable *table, int tableR
     }
     // An alike page's own drawing is only fills; they are drawn again for each.
     PageProbe page(device);
-    page.drawPage(shortCopy, firstPage);
+    page.probePage(shortCopy, firstPage);
     if (!page.other && page.items.isEmpty() && page.fillTransform == QTransform::fromTranslate(0, -firstPage * pageHeight)) {
         fills = page.fills;
         fillBrush = page.fillBrush;
