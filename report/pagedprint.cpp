@@ -42,12 +42,8 @@ void PagedPrint::prepare(QTextDocument &document) const
 
 void PagedPrint::drawPage(QTextDocument &document, int page, int number)
 {
-    paintPage(document, page, number, [&document](QPainter &painter, const QRectF &view) {
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        document.documentLayout()->draw(&painter, context);
-    });
+    paintPage(document, page, number,
+              [&document](QPainter &painter, const QRectF &view) { draw_document(painter, document, view); });
 }
 
 void PagedPrint::paintPage(const QTextDocument &document, int page, int number,
@@ -91,3 +87,11 @@ void PagedPrint::print(QTextDocument &document)
     end();
 }
 
+
+void draw_document(QPainter &painter, QTextDocument &document, const QRectF &view)
+{
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = view;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    document.documentLayout()->draw(&painter, context);
+}

@@ -41,4 +41,8 @@ private:
     QRectF body;
 };
 
+// Draws the part of the document that lies in `view` (in the document's
+// coordinates) as its pages show it: text in black.
+void draw_document(QPainter &painter, QTextDocument &document, const QRectF &view);
+
 #endif // PAGEDPRINT_H

@@ -1,8 +1,9 @@
 #include "pageprobe.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QTextDocument>
+
+#include "pagedprint.h"
 
 PageProbe::PageProbe(QPaintDevice *like)
     : QPaintEngine(QPaintEngine::AllFeatures)
@@ -15,11 +16,9 @@ void PageProbe::probePage(QTextDocument &document, int page)
     const qreal pageHeight = document.pageSize().height();
     QPainter painter(this);
     painter.translate(0, -page * pageHeight);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = QRectF(0, page * pageHeight, document.pageSize().width(), pageHeight);
-    context.palette.setColor(QPalette::Text, Qt::black);
-    painter.setClipRect(context.clip);
-    document.documentLayout()->draw(&painter, context);
+    const QRectF view(0, page * pageHeight, document.pageSize().width(), pageHeight);
+    painter.setClipRect(view);
+    draw_document(painter, document, view);
 }
 
 QPaintEngine *PageProbe::paintEngine() const

@@ -9,6 +9,7 @@
 
 #include <cmath>
 
+#include "pagedprint.h"
 #include "pageprobe.h"
 
 namespace {
@@ -161,10 +162,7 @@ void ValuesPages::paint(QPainter &painter, const QRectF &view, int index, QTextD
                         const QVector<ReportValueRow> &lines) const
 {
     if (fills.isEmpty()) {
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        shortCopy.documentLayout()->draw(&painter, context);
+        draw_document(painter, shortCopy, view);
     } else {
         // One fill each, as the document draws them: where two meet, the edge
         // pixels they share add up as before.
