@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -166,10 +167,29 @@ struct Cell
     }
 };
 
-// The cells of the whole picture, each column filled in at the cost of the ends of its spans.
-struct BarSums
+// The cells of the picture, each column filled in at the cost of the ends of its spans. Bars
+// come in key order, so only the few columns the latest bar reaches are open at a time; each
+// column before them is complete and is handed on, which keeps the sums small enough to stay
+// in the cache however large the plot.
+class BarSums
 {
-    BarSums(int width, int height) : width(width), height(height), cells(size_t(width) * size_t(height + 1)) {}
+public:
+    // finish(column, cells) gets each column's running sums down it, once, columns in order.
+    BarSums(int width, int height, std::function<void(int, const Cell *)> finish)
+        : width(width), height(height), finish(std::move(finish)), cells(size_t(open) * size_t(height + 1))
+    {
+    }
+
+    // Finishes every column before `column`: no later bar may reach them. False when
+    // `column` lies before one finished already (bars out of order).
+    bool startAt(int column)
+    {
+        if (column < first)
+            return false;
+        while (first < column && first < width)
+            finishFirst();
+        return true;
+    }
 
     // One bar's share of a column: its two side hairlines cover `left` and `right` of it and
     // its fill `inside`. The fill goes down first and the outline over it.
@@ -178,18 +198,19 @@ struct BarSums
     {
         if (column < 0 || column >= width || bottom <= top)
             return;
-        const int first = std::max(0, int(std::floor(top)));
-        const int last = std::min(height - 1, int(std::ceil(bottom)) - 1);
-        if (first <= last) {
+        Q_ASSERT(column >= first && column < first + open);
+        const int firstRow = std::max(0, int(std::floor(top)));
+        const int lastRow = std::min(height - 1, int(std::ceil(bottom)) - 1);
+        if (firstRow <= lastRow) {
             const auto add_rows = [&](int from, int to, double share) {
                 addLayer(column, from, to, painted(penAlpha, left * share), painted(penAlpha, right * share),
                          painted(fillAlpha, inside * share));
             };
-            add_rows(first, first + 1, overlap(top, bottom, first));
-            if (last > first)
-                add_rows(last, last + 1, overlap(top, bottom, last));
-            if (last - first > 1)
-                add_rows(first + 1, last, 1.0);
+            add_rows(firstRow, firstRow + 1, overlap(top, bottom, firstRow));
+            if (lastRow > firstRow)
+                add_rows(lastRow, lastRow + 1, overlap(top, bottom, lastRow));
+            if (lastRow - firstRow > 1)
+                add_rows(firstRow + 1, lastRow, 1.0);
         }
         if (inside <= 0)
             return;
@@ -202,6 +223,17 @@ struct BarSums
         }
     }
 
+    // Hands on every column not finished yet.
+    void finishAll()
+    {
+        while (first < width)
+            finishFirst();
+    }
+
+    // A bar reaches the column its left hairline starts in and the two after it.
+    static constexpr int open = 3;
+
+private:
     // The opacity the raster engine paints with, in steps of 1/255: coverage and colour in
     // 8 bits, the faintest touch still a step.
     static int painted(int alpha, double coverage)
@@ -212,6 +244,8 @@ struct BarSums
         return (alpha * steps + 127) / 255;
     }
 
+    Cell *columnCells(int column) { return &cells[size_t(column % open) * size_t(height + 1)]; }
+
     // Two hairlines and the fill under them, each as opaque as its steps.
     void addLayer(int column, int from, int to, int left, int right, int inside)
     {
@@ -221,7 +255,7 @@ struct BarSums
         const double fillThrough = through(inside);
         const Cell layer{logThrough(left) + logThrough(right) + logThrough(inside), 1 - penThrough * fillThrough,
                          (1 - fillThrough) * penThrough};
-        Cell *at = &cells[size_t(column) * size_t(height + 1)];
+        Cell *at = columnCells(column);
         at[from] += layer;
         at[to] -= layer;
     }
@@ -240,19 +274,22 @@ struct BarSums
         return logs[size_t(steps)];
     }
 
-    // Turns the differences into totals, one column after the other.
-    void accumulate()
+    // Turns the column's differences into totals, hands it on and empties it for a later one.
+    void finishFirst()
     {
-        for (size_t start = 0; start < cells.size(); start += size_t(height + 1))
-            for (size_t row = 1; row < size_t(height); ++row)
-                cells[start + row] += cells[start + row - 1];
+        Cell *column = columnCells(first);
+        for (int row = 1; row < height; ++row)
+            column[row] += column[row - 1];
+        finish(first, column);
+        std::fill(column, column + height + 1, Cell());
+        ++first;
     }
-
-    const Cell &at(int column, int row) const { return cells[size_t(column) * size_t(height + 1) + size_t(row)]; }
 
     int width;
     int height;
-    std::vector<Cell> cells; // a column at a time, the running sums down it
+    std::function<void(int, const Cell *)> finish;
+    std::vector<Cell> cells; // the open columns, each the running sums down it
+    int first = 0;           // the first column not finished yet
 };
 
 } // namespace
@@ -307,7 +344,29 @@ bool DenseBars::drawDense(QCPPainter *painter)
 
     const int penAlpha = pen.style() == Qt::NoPen ? 0 : pen.color().alpha();
     const int fillAlpha = fillStyle == Qt::NoBrush ? 0 : mBrush.color().alpha();
-    BarSums sums(width, height);
+    const QColor penColor = pen.color();
+    const QColor fillColor = mBrush.color();
+    const double penRgb[3] = {penColor.redF(), penColor.greenF(), penColor.blueF()};
+    const double fillRgb[3] = {fillColor.redF(), fillColor.greenF(), fillColor.blueF()};
+    QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
+    const qsizetype stride = picture.bytesPerLine() / qsizetype(sizeof(QRgb));
+    auto *pixels = reinterpret_cast<QRgb *>(picture.bits());
+    BarSums sums(width, height, [&](int column, const Cell *cells) {
+        QRgb *pixel = pixels + column;
+        for (int row = 0; row < height; ++row, pixel += stride) {
+            const Cell &cell = cells[row];
+            if (cell.opacity < 1e-9) {
+                *pixel = 0;
+                continue;
+            }
+            // Interleaved layers: each colour tints in proportion to the light it takes away.
+            const double opacity = -std::expm1(std::min(0.0, cell.light));
+            const double fillShare = std::clamp(cell.fill / cell.opacity, 0.0, 1.0) * opacity;
+            const double penShare = opacity - fillShare;
+            const auto channel = [&](int c) { return int(255.0 * (penRgb[c] * penShare + fillRgb[c] * fillShare) + 0.5); };
+            *pixel = qRgba(channel(0), channel(1), channel(2), int(255.0 * opacity + 0.5));
+        }
+    });
     for (auto it = begin; it != end; ++it) {
         if (!std::isfinite(it->key) || !std::isfinite(it->value))
             continue;
@@ -322,35 +381,14 @@ bool DenseBars::drawDense(QCPPainter *painter)
             continue;
         // A hairline one pixel wide centred on each side: at most three columns in all.
         const int firstColumn = int(std::floor(left - 0.5));
-        for (int column = firstColumn; column <= firstColumn + 2; ++column)
+        if (!sums.startAt(std::max(firstColumn, 0)))
+            return false; // keys out of order; nothing is drawn yet
+        for (int column = firstColumn; column < firstColumn + BarSums::open; ++column)
             sums.add(column, top, bottom, overlap(left - 0.5, left + 0.5, column),
                      overlap(right - 0.5, right + 0.5, column), overlap(left, right, column), penAlpha, fillAlpha);
     }
-    sums.accumulate();
+    sums.finishAll();
 
-    const QColor penColor = pen.color();
-    const QColor fillColor = mBrush.color();
-    const double penRgb[3] = {penColor.redF(), penColor.greenF(), penColor.blueF()};
-    const double fillRgb[3] = {fillColor.redF(), fillColor.greenF(), fillColor.blueF()};
-    QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
-    const qsizetype stride = picture.bytesPerLine() / qsizetype(sizeof(QRgb));
-    auto *pixels = reinterpret_cast<QRgb *>(picture.bits());
-    for (int column = 0; column < width; ++column) {
-        QRgb *pixel = pixels + column;
-        for (int row = 0; row < height; ++row, pixel += stride) {
-            const Cell &cell = sums.at(column, row);
-            if (cell.opacity < 1e-9) {
-                *pixel = 0;
-                continue;
-            }
-            // Interleaved layers: each colour tints in proportion to the light it takes away.
-            const double opacity = -std::expm1(std::min(0.0, cell.light));
-            const double fillShare = std::clamp(cell.fill / cell.opacity, 0.0, 1.0) * opacity;
-            const double penShare = opacity - fillShare;
-            const auto channel = [&](int c) { return int(255.0 * (penRgb[c] * penShare + fillRgb[c] * fillShare) + 0.5); };
-            *pixel = qRgba(channel(0), channel(1), channel(2), int(255.0 * opacity + 0.5));
-        }
-    }
     painter->save();
     painter->resetTransform();
     painter->drawImage(area.topLeft(), picture);

@@ -1,0 +1,41 @@
+#include "valuetext.h"
+
+#include <charconv>
+#include <cmath>
+
+int value_decimals(float v)
+{
+    const float magnitude = std::fabs(v);
+    if (magnitude < 10.0f)
+        return 2;
+    if (magnitude < 100.0f)
+        return 1;
+    return 0;
+}
+
+QString value_display_text(float v)
+{
+    const int decimals = value_decimals(v);
+    const double scale = std::pow(10.0, decimals);
+    double scaled = double(v) * scale;
+    // Beyond 2^52 a double has no fraction left to cut; NaN stays NaN.
+    if (std::fabs(scaled) < 4503599627370496.0)
+        scaled = std::trunc(scaled);
+    return QString::number(scaled / scale, 'f', decimals);
+}
+
+QString report_value_text(float v)
+{
+    return QString::number(double(v), 'f', value_decimals(v));
+}
+
+QString value_full_text(float v)
+{
+    if (std::isnan(v))
+        return QStringLiteral("nan"); // the sign and payload of a NaN are not kept
+    if (std::isinf(v))
+        return v < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+    char text[32];
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, v);
+    return QString::fromLatin1(text, int(end.ptr - text));
+}

@@ -1,0 +1,84 @@
+#include <QtTest>
+
+#include <cfloat>
+#include <limits>
+
+#include "blockcsv.h"
+#include "blockname.h"
+#include "valuetext.h"
+
+class TestBlockText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void display_text_data()
+    {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("full"); // for files: the shortest text that reads back exactly
+
+        QTest::newRow("pi") << 3.14159f << 2 << "3.14" << "3.14159";
+        QTest::newRow("cut below ten, not rounded up") << 9.999f << 2 << "9.99" << "9.999";
+        QTest::newRow("0.29 is stored just below") << 0.29f << 2 << "0.28" << "0.29";
+        QTest::newRow("negative cut toward zero") << -7.899f << 2 << "-7.89" << "-7.899";
+        QTest::newRow("zero") << 0.0f << 2 << "0.00" << "0";
+        QTest::newRow("negative zero keeps its sign") << -0.0f << 2 << "0.00" << "-0";
+        QTest::newRow("tiny negative cut to zero") << -0.001f << 2 << "0.00" << "-0.001";
+        QTest::newRow("smallest step") << 1e-45f << 2 << "0.00" << "1e-45";
+        QTest::newRow("ten") << 10.0f << 1 << "10.0" << "10";
+        QTest::newRow("twelve") << 12.345f << 1 << "12.3" << "12.345";
+        QTest::newRow("cut below a hundred") << 99.99f << 1 << "99.9" << "99.99";
+        QTest::newRow("negative tens") << -55.55f << 1 << "-55.5" << "-55.55";
+        QTest::newRow("hundred") << 100.0f << 0 << "100" << "100";
+        QTest::newRow("cut to whole") << 123.9f << 0 << "123" << "123.9";
+        QTest::newRow("negative whole") << -999.9f << 0 << "-999" << "-999.9";
+        QTest::newRow("beyond the double fraction") << 1e20f << 0 << "100000002004087734272" << "1e+20";
+        QTest::newRow("largest") << FLT_MAX << 0 << "340282346638528859811704183484516925440" << "3.4028235e+38";
+        QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << 0 << "nan" << "nan";
+        QTest::newRow("infinity") << std::numeric_limits<float>::infinity() << 0 << "inf" << "inf";
+        QTest::newRow("minus infinity") << -std::numeric_limits<float>::infinity() << 0 << "-inf" << "-inf";
+    }
+
+    void display_text()
+    {
+        QFETCH(float, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, text);
+        QFETCH(QString, full);
+        QCOMPARE(value_decimals(value), decimals);
+        QCOMPARE(value_display_text(value), text);
+        QCOMPARE(value_full_text(value), full);
+        QCOMPARE(block_csv({value, 1.5f}), ("number,value\r\n1," + full + "\r\n2,1.5\r\n").toLatin1());
+    }
+
+    void clean_name_data()
+    {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<QString>("cleaned");
+
+        QTest::newRow("latin and digits") << "Probe 12" << "Probe 12";
+        QTest::newRow("zero code units stay") << QString::fromUtf16(u"AB\u0000\u0000", 4)
+                                              << QString::fromUtf16(u"AB\u0000\u0000", 4);
+        QTest::newRow("erased memory is dropped") << QString::fromUtf16(u"AB\uFFFF\uFFFF") << "AB";
+        QTest::newRow("latin extended-B edge") << QString::fromUtf16(u"\u024F\u0250") << QString::fromUtf16(u"\u024F");
+        QTest::newRow("cyrillic and supplement") << QString::fromUtf16(u"Блок 1 \u0400\u052F\u0530")
+                                                 << QString::fromUtf16(u"Блок 1 \u0400\u052F");
+        QTest::newRow("latin extended additional")
+            << QString::fromUtf16(u"\u1DFF\u1E00\u1EFF\u1F00") << QString::fromUtf16(u"\u1E00\u1EFF");
+        QTest::newRow("numero sign, greek, CJK, marks")
+            << QString::fromUtf16(u"\u2116 5 \u03A9\u4E2D\uFEFF\uFFFE") << " 5 ";
+        QTest::newRow("surrogates") << QString::fromUtf16(u"x\U0001F600y") << "xy";
+    }
+
+    void clean_name()
+    {
+        QFETCH(QString, raw);
+        QFETCH(QString, cleaned);
+        QCOMPARE(clean_block_name(raw), cleaned);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestBlockText)
+#include "tst_blocktext.moc"
