@@ -11,6 +11,9 @@ Q_DECLARE_METATYPE(CommandFault)
 
 namespace {
 
+// A generous margin over the 200 ms time-out of a short answer, far below ten times it.
+constexpr qint64 shortAnswerBound = 1000;
+
 QVector<float> counting(int n)
 {
     QVector<float> values;
@@ -71,7 +74,11 @@ private slots:
         QFETCH(int, expected);
         setBlocks({{}, {}, {}, {}, {}});
         emulator.setFault(6, fault);
+        QElapsedTimer clock;
+        clock.start();
         QCOMPARE(port->getBlocksAmount(), expected);
+        // A short answer is waited for 200 ms at most: a silent instrument must not hold a read.
+        QVERIFY2(clock.elapsed() < shortAnswerBound, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(emulator.requests(), QList<QByteArray>{hex("00000600")});
     }
 
@@ -124,6 +131,9 @@ private slots:
         halves.pieceSize = 2;
         halves.pieceGapMs = 50;
         QTest::newRow("10 00 alone") << halves << 16;
+        CommandFault silent;
+        silent.silent = true;
+        QTest::newRow("no answer") << silent << -1;
     }
     void blockSize()
     {
@@ -131,7 +141,10 @@ private slots:
         QFETCH(int, expected);
         setBlocks({{1, 2, 3}});
         emulator.setFault(8, fault);
+        QElapsedTimer clock;
+        clock.start();
         QCOMPARE(port->getBlockSize(0), expected);
+        QVERIFY2(clock.elapsed() < shortAnswerBound, qPrintable(QString::number(clock.elapsed())));
     }
 
     void dataAnswers_data()
