@@ -96,6 +96,8 @@ void MainWindow::applyConfig(const QJsonObject &config)
     applyFontSize(this, config.value(QLatin1String(kAppFontSize)).toInt());
     ui->limits_min->setValue(config.value(QLatin1String(kLimitsMin)).toDouble());
     ui->limits_max->setValue(config.value(QLatin1String(kLimitsMax)).toDouble());
+    // As the boxes hold them: one decimal, within their range.
+    measurements.setLimitValues(ui->limits_min->value(), ui->limits_max->value());
     ui->comments_text->setPlainText(config.value(QLatin1String(kComments)).toString());
 }
 
@@ -107,8 +109,8 @@ QJsonObject MainWindow::collectConfig(QJsonObject config) const
     for (const TextKey &text : kReportKeys)
         config.insert(QLatin1String(text.key), (ui->*text.field)->text());
     config.insert(QLatin1String(kAppFontSize), font().pointSize());
-    config.insert(QLatin1String(kLimitsMin), ui->limits_min->value());
-    config.insert(QLatin1String(kLimitsMax), ui->limits_max->value());
+    config.insert(QLatin1String(kLimitsMin), measurements.limits().min);
+    config.insert(QLatin1String(kLimitsMax), measurements.limits().max);
     config.insert(QLatin1String(kComments), ui->comments_text->toPlainText());
     return config;
 }

@@ -2,20 +2,25 @@
 #include "ui_mainwindow.h"
 
 #include <QDate>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
+#include <QUrl>
 
+#include "blocktablemodel.h"
+#include "busystatus.h"
 #include "linkstatus.h"
 #include "placement.h"
+#include "reportexport.h"
+#include "savefailurebox.h"
 #include "tablecopy.h"
 #ifdef Q_OS_UNIX
 #include "demoinstrument.h"
 #endif
-#include "reportexport.h"
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -31,6 +36,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(&port, &Port::validPortFound, this, &MainWindow::validPortFound);
     connect(&port, &Port::validPortDisconnected, this, &MainWindow::validPortDisconnected);
 
+    blockTable = new BlockTableModel(this);
+    ui->table_block_data->setModel(blockTable);
     ui->table_block_data->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     ui->table_block_data->horizontalHeader()->hide();
     new TableCopy(ui->table_block_data);
@@ -39,10 +46,16 @@ MainWindow::MainWindow(QWidget *parent)
 
     setupPlots();
 
-    reportExport = new ReportExport(
-        statusBar(), {ui->button_read_data, ui->button_export_to_PDF, ui->button_export_to_excel}, this);
-    // The link may have come or gone while the report was written.
-    connect(reportExport, &ReportExport::finished, this, [this] { ui->button_read_data->setEnabled(linkUp); });
+    connect(&measurements, &MeasurementModel::blocksChanged, this, &MainWindow::fill_block_list);
+    connect(&measurements, &MeasurementModel::shownBlockChanged, this, &MainWindow::show_block);
+    connect(&measurements, &MeasurementModel::limitsShownChanged, this, &MainWindow::limits_shown_changed);
+    connect(&measurements, &MeasurementModel::limitValuesChanged, this, &MainWindow::plot_block);
+
+    reportExport = new ReportExport(this);
+    exportStatus = new BusyStatus(statusBar(), QStringLiteral("export_progress"),
+                                  {ui->button_read_data, ui->button_export_to_PDF, ui->button_export_to_excel}, this);
+    connect(reportExport, &ReportExport::started, this, [this] { exportStatus->begin(tr("Сохранение отчёта…")); });
+    connect(reportExport, &ReportExport::finished, this, &MainWindow::report_written);
 
     ui->retranslateUi(this);
     setLogoButtonText();
@@ -64,8 +77,24 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     reportExport->waitQuietly(); // the report is complete before the window goes
+    {
+        // A limit still being typed is kept, as it would be on leaving its box; nothing is redrawn.
+        const QSignalBlocker quiet(measurements);
+        measurements.setLimitValues(ui->limits_min->value(), ui->limits_max->value());
+    }
     saveConfig(collectConfig(loadConfig()));
     delete ui;
+}
+
+void MainWindow::report_written(const QString &fileName, bool ok)
+{
+    exportStatus->end();
+    // The link may have come or gone while the report was written.
+    ui->button_read_data->setEnabled(linkUp);
+    if (ok)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+    else
+        show_save_failure_box();
 }
 
 void MainWindow::setLogoButtonText()

@@ -4,23 +4,24 @@
 #include <QImage>
 #include <QJsonObject>
 #include <QMainWindow>
-#include <QPair>
 #include <QString>
-#include <QVector>
 
+#include "measurementmodel.h"
 #include "port.h"
 #include "reportdata.h"
 
+class BlockPlots;
+class BlockTableModel;
+class BusyStatus;
 class DemoInstrument;
 class LinkStatus;
-class QCPItemStraightLine;
-class ReportExport;
-struct ReportModel;
 class QCPRange;
 class QListWidgetItem;
 class QResizeEvent;
 class QSize;
 class QTranslator;
+class ReportExport;
+struct ReportModel;
 
 QT_BEGIN_NAMESPACE
 namespace Ui { class MainWindow; }
@@ -29,6 +30,9 @@ QT_END_NAMESPACE
 // Tests reach the window's private state through this; defined in tests/support.
 struct MainWindowAccess;
 
+// The one window. It shows the measurement model (the listed blocks, the shown
+// block with its statistics, the limits) and turns the operator's input into
+// changes of it; the reports are written from it.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -47,10 +51,10 @@ public:
     QJsonObject loadConfig();
     void saveConfig(const QJsonObject &config);
 
-    // Block list, table and statistics (view/)
+    // The shown block in the table, the statistics and the plots (view/)
     void highlight_table_by_limits();
     void update_statistics();
-    void plot_block(QListWidgetItem *item);
+    void plot_block();
     void update_limit_lines();
 
     // Readings kept on disk (view/readings.cpp)
@@ -93,27 +97,30 @@ public slots:
 private:
     friend struct MainWindowAccess;
 
+    // Model changes, rendered (view/)
+    void fill_block_list();
+    void show_block();
+    void limits_shown_changed();
+
     void setupPlots();
-    void fill_block_table(const QVector<float> &values);
-    void fill_block_list(); // one row per entry of blocks
+    void commit_limit_values();
+    void report_written(const QString &fileName, bool ok);
     void applyConfig(const QJsonObject &config);
     QJsonObject collectConfig(QJsonObject config) const;
     void setLogoButtonText();
     void sizeLogoLabel();
 
     Port port;
+    MeasurementModel measurements;
     Ui::MainWindow *ui;
     QImage logo;
-    QCPItemStraightLine *graphMinLine = nullptr;
-    QCPItemStraightLine *graphMaxLine = nullptr;
-    QCPItemStraightLine *diagramMinLine = nullptr;
-    QCPItemStraightLine *diagramMaxLine = nullptr;
     QTranslator *translator = nullptr;
     LinkStatus *linkStatus = nullptr;
-    QVector<QPair<QString, QVector<float>>> blocks;
-    QPair<QString, QVector<float>> shownBlock; // copied at the double click: blocks may change under it
+    BlockTableModel *blockTable = nullptr;
+    BlockPlots *plots = nullptr;
     DemoInstrument *demo = nullptr;
     ReportExport *reportExport = nullptr;
+    BusyStatus *exportStatus = nullptr;
     bool linkUp = false; // between validPortFound and validPortDisconnected
 };
 

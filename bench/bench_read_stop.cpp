@@ -84,8 +84,8 @@ int main(int argc, char *argv[])
     ui->button_read_data->click();
     const qint64 readMs = clock.elapsed();
     const auto &read = MainWindowAccess::blocks(window);
-    const bool intact = read.size() == 1 && read.at(0).first == QStringLiteral("Long")
-                        && sameBits(read.at(0).second, values);
+    const bool intact = read.size() == 1 && read.at(0).name == QStringLiteral("Long")
+                        && sameBits(read.at(0).values, values);
     out << QStringLiteral("read right after: drained the stopped answer for %1 ms, then read for %2 ms; "
                           "the bar advanced %3 times; %4")
                    .arg(firstRequestAt).arg(readMs - firstRequestAt).arg(advances)

@@ -69,9 +69,7 @@ int main(int argc, char *argv[])
     ui->comments_text->setPlainText("Без замечаний.");
 
     for (const int n : {1000, 65535}) {
-        MainWindowAccess::blocks(w) = {{"7 HRC", block(n)}};
-        ui->block_names_list->clear();
-        ui->block_names_list->addItem("7 HRC");
+        MainWindowAccess::measurements(w).setBlocks({{"7 HRC", block(n)}});
         ui->block_names_list->setCurrentRow(0);
         w.on_block_names_list_itemDoubleClicked(ui->block_names_list->item(0));
         const int runs = n > 10000 ? 3 : 7;

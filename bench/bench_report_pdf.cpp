@@ -66,9 +66,7 @@ int main(int argc, char **argv)
             sizes << QByteArray(argv[i]).toInt();
     }
     for (const int n : sizes) {
-        MainWindowAccess::blocks(window) = {{QStringLiteral("1 HRC"), make_values(n)}};
-        ui->block_names_list->clear();
-        ui->block_names_list->addItem(QStringLiteral("1 HRC"));
+        MainWindowAccess::measurements(window).setBlocks({{QStringLiteral("1 HRC"), make_values(n)}});
         window.on_block_names_list_itemDoubleClicked(ui->block_names_list->item(0));
         ui->block_names_list->setCurrentRow(0);
         app.processEvents();

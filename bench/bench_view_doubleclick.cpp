@@ -66,11 +66,11 @@ int main(int argc, char **argv)
         return 1;
 
     const int n = 65535;
-    MainWindowAccess::blocks(w) = {qMakePair(QStringLiteral("A"), make_values(n, 0.0f)),
-                                   qMakePair(QStringLiteral("B"), make_values(n, 0.5f))};
-    ui->block_names_list->addItems({"A", "B"});
+    MainWindowAccess::measurements(w).setBlocks({Block(QStringLiteral("A"), make_values(n, 0.0f)),
+                                   Block(QStringLiteral("B"), make_values(n, 0.5f))});
     ui->limits_min->setValue(0.0);
     ui->limits_max->setValue(5.0);
+    emit ui->limits_max->editingFinished();
 
     std::printf("double click on a block of %d values, %d runs each (window %dx%d)\n", n, runs, w.width(),
                 w.height());
@@ -94,7 +94,7 @@ int main(int argc, char **argv)
             paint << (painted - handled) / 1e6;
             cpu << cpuUsed;
         }
-        if (ui->table_block_data->rowCount() != n || ui->graph->graph(0)->dataCount() != n) {
+        if (ui->table_block_data->model()->rowCount() != n || ui->graph->graph(0)->dataCount() != n) {
             std::printf("the block was not shown\n");
             return 1;
         }

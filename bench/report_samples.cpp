@@ -48,6 +48,7 @@ void fill_form(Ui::MainWindow *ui, bool english)
                                             : QStringLiteral("Образец 1\nобразец 2"));
     ui->limits_min->setValue(10.0);
     ui->limits_max->setValue(150.0);
+    emit ui->limits_max->editingFinished();
     ui->set_limits_checkbox->setChecked(true);
     ui->report_graph_checkbox->setChecked(true);
     ui->report_diagram_checkbox->setChecked(true);
@@ -102,9 +103,7 @@ int main(int argc, char **argv)
         fill_form(ui, english);
         const QString language = english ? QStringLiteral("en") : QStringLiteral("ru");
         for (const int n : sizes) {
-            MainWindowAccess::blocks(window) = {{QStringLiteral("1 HRC"), sample_values(n)}};
-            ui->block_names_list->clear();
-            ui->block_names_list->addItem(QStringLiteral("1 HRC"));
+            MainWindowAccess::measurements(window).setBlocks({{QStringLiteral("1 HRC"), sample_values(n)}});
             ui->block_names_list->setCurrentRow(0);
             window.on_block_names_list_itemDoubleClicked(ui->block_names_list->item(0));
             QCoreApplication::processEvents();

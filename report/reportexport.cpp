@@ -1,52 +1,20 @@
 #include "reportexport.h"
 
-#include <QAbstractButton>
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QProgressBar>
-#include <QStatusBar>
 #include <QThread>
-#include <QUrl>
 
-#include "savefailurebox.h"
-
-ReportExport::ReportExport(QStatusBar *statusBar, const QList<QAbstractButton *> &buttons, QObject *parent)
+ReportExport::ReportExport(QObject *parent)
     : QObject(parent)
-    , statusBar(statusBar)
 {
-    for (QAbstractButton *button : buttons)
-        this->buttons << button;
-    progress = new QProgressBar(statusBar);
-    progress->setObjectName(QStringLiteral("export_progress"));
-    progress->setRange(0, 0); // busy: a report has no steps worth counting
-    progress->setMaximumWidth(160);
-    progress->setTextVisible(false);
-    progress->hide();
-    statusBar->addPermanentWidget(progress);
 }
 
 ReportExport::~ReportExport()
 {
-    if (worker) {
-        worker->wait();
-        delete worker;
-    }
+    waitQuietly();
 }
 
 void ReportExport::start(const ReportModel &model, const QString &fileName, const Writer &writer)
 {
     finish();
-    wasEnabled.clear();
-    for (const QPointer<QAbstractButton> &button : qAsConst(buttons)) {
-        wasEnabled << (button && button->isEnabled());
-        if (button)
-            button->setEnabled(false);
-    }
-    if (statusBar)
-        statusBar->showMessage(QCoreApplication::translate("MainWindow", "Сохранение отчёта…"));
-    if (progress)
-        progress->show();
-
     target = fileName;
     ok = false;
     worker = QThread::create([this, model, fileName, writer] {
@@ -60,6 +28,7 @@ void ReportExport::start(const ReportModel &model, const QString &fileName, cons
         if (run == runs)
             complete(true);
     });
+    emit started();
     worker->start();
 }
 
@@ -85,18 +54,6 @@ void ReportExport::complete(bool announce)
         return; // finished already, through finish()
     delete worker;
     worker = nullptr;
-    if (progress)
-        progress->hide();
-    if (statusBar)
-        statusBar->clearMessage();
-    for (int i = 0; i < buttons.size(); ++i)
-        if (buttons.at(i))
-            buttons.at(i)->setEnabled(wasEnabled.value(i));
-    if (announce) {
-        if (ok)
-            QDesktopServices::openUrl(QUrl::fromLocalFile(target));
-        else
-            show_save_failure_box();
-    }
-    emit finished(ok);
+    if (announce)
+        emit finished(target, ok);
 }

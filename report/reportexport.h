@@ -1,24 +1,17 @@
 #ifndef REPORTEXPORT_H
 #define REPORTEXPORT_H
 
-#include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <functional>
 
 #include "reportmodel.h"
 
-class QAbstractButton;
-class QProgressBar;
-class QStatusBar;
 class QThread;
 
-// Writes one report at a time away from the window's thread. Meanwhile the status
-// bar says so with a busy bar and the given buttons are disabled; at the end they
-// get back their state, and the finished file is opened by the desktop or the
-// failure box is shown.
+// Writes one report at a time away from the window's thread, from a model taken
+// at the click.
 class ReportExport : public QObject
 {
     Q_OBJECT
@@ -26,7 +19,8 @@ class ReportExport : public QObject
 public:
     using Writer = std::function<bool(const ReportModel &, const QString &)>;
 
-    ReportExport(QStatusBar *statusBar, const QList<QAbstractButton *> &buttons, QObject *parent = nullptr);
+    explicit ReportExport(QObject *parent = nullptr);
+    // Waits quietly for a report still being written.
     ~ReportExport() override;
 
     // A report still being written is finished first.
@@ -34,20 +28,18 @@ public:
     bool isRunning() const { return worker != nullptr; }
     // Waits for the report being written, if any, and lets it end as usual.
     void finish();
-    // Waits for the report being written, if any, and only restores the window:
-    // for a window that is closing, which opens nothing and shows nothing.
+    // Waits for the report being written, if any, and ends it without a word: for
+    // a window that is closing, which opens nothing and shows nothing.
     void waitQuietly();
 
 signals:
-    void finished(bool ok);
+    void started();
+    // ok: the whole report is at fileName.
+    void finished(const QString &fileName, bool ok);
 
 private:
     void complete(bool announce);
 
-    QPointer<QStatusBar> statusBar;
-    QPointer<QProgressBar> progress;
-    QList<QPointer<QAbstractButton>> buttons;
-    QList<bool> wasEnabled;
     QThread *worker = nullptr;
     int runs = 0;
     QString target;

@@ -7,13 +7,22 @@
 #include <QImageReader>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 
+#include "blockstatistics.h"
 #include "filelock.h"
 #include "plotcapture.h"
-#include "reportmodel.h"
 #include "reportfilename.h"
+#include "reportmodel.h"
 #include "savefailurebox.h"
+
+namespace {
+
+PendingPicture pending_plot(QCustomPlot *plot, const QSize &size)
+{
+    return [picture = sketch_plot(plot, size)] { return picture.finished(); };
+}
+
+} // namespace
 
 void MainWindow::on_logo_action_clicked()
 {
@@ -65,11 +74,8 @@ ReportData MainWindow::collect_report_data() const
 
     // The block on display, whose statistics and plots the report prints too,
     // not the list's current row, which a single click moves.
-    data.values = shownBlock.second;
-    // Names read "<number> <unit> ...": the unit heads the value column.
-    const QStringList words = shownBlock.first.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    if (words.size() >= 2)
-        data.valueTitle = words.at(1);
+    data.values = measurements.shownBlock().values;
+    data.valueTitle = measurements.shownBlock().valueTitle();
     return data;
 }
 
@@ -79,21 +85,23 @@ ReportModel MainWindow::collect_report_model(bool includeEmpty, const QSize &plo
     model.data = collect_report_data();
     model.includeEmpty = includeEmpty;
     model.logo = logo;
+    // The statistics as the window shows them, to one decimal.
+    const BlockStatistics &statistics = measurements.statistics();
     model.statisticsCaption = ui->stats_label->text();
-    model.statistics = {{ui->min_label->text(), ui->min_box->value()},
-                        {ui->max_label->text(), ui->max_box->value()},
-                        {ui->mean_label->text(), ui->mean_box->value()},
-                        {ui->stdev_label->text(), ui->stdev_box->value()}};
-    model.mean = ui->mean_box->value();
+    model.statistics = {{ui->min_label->text(), shown_statistic(statistics.minimum)},
+                        {ui->max_label->text(), shown_statistic(statistics.maximum)},
+                        {ui->mean_label->text(), shown_statistic(statistics.mean)},
+                        {ui->stdev_label->text(), shown_statistic(statistics.stdev)}};
+    model.mean = shown_statistic(statistics.mean);
     if (ui->report_graph_checkbox->checkState() != Qt::Unchecked)
-        model.sketches.append(sketch_plot(ui->graph, plotSize));
+        model.sketches.append(pending_plot(ui->graph, plotSize));
     if (ui->report_diagram_checkbox->checkState() != Qt::Unchecked)
-        model.sketches.append(sketch_plot(ui->diagram, plotSize));
-    model.toleranceLine = has_tolerance_line(ui->set_limits_checkbox->isChecked(),
-                                             ui->report_graph_checkbox->isChecked(),
+        model.sketches.append(pending_plot(ui->diagram, plotSize));
+    const Limits &limits = measurements.limits();
+    model.toleranceLine = has_tolerance_line(limits.shown, ui->report_graph_checkbox->isChecked(),
                                              ui->report_diagram_checkbox->isChecked());
-    model.limitMin = ui->limits_min->value();
-    model.limitMax = ui->limits_max->value();
+    model.limitMin = limits.min;
+    model.limitMax = limits.max;
     model.commentsCaption = ui->comments_label->text();
     model.comments = ui->comments_text->toPlainText();
     return model;

@@ -1,6 +1,9 @@
 #include "reportmodel.h"
 
+#include <utility>
+
 #include "reporttexts.h"
+#include "valuetext.h"
 
 QVector<ReportFieldRow> ReportModel::fieldRows() const
 {
@@ -22,8 +25,8 @@ QVector<ReportFieldRow> ReportModel::fieldRows() const
 
 void ReportModel::finishPlots()
 {
-    for (const PlotPicture &sketch : qAsConst(sketches))
-        plots << sketch.finished();
+    for (const PendingPicture &sketch : std::as_const(sketches))
+        plots << sketch();
     sketches.clear();
 }
 

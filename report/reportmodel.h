@@ -5,9 +5,14 @@
 #include <QString>
 #include <QVector>
 
-#include "plotcapture.h"
+#include <functional>
+
 #include "reportdata.h"
 #include "reporttexts.h"
+
+// A picture finished only when the report is written, on any thread: what costs
+// most to draw need not hold the window at the click.
+using PendingPicture = std::function<QImage()>;
 
 struct ReportStatistic
 {
@@ -42,7 +47,7 @@ struct ReportModel
     QVector<ReportStatistic> statistics; // minimum, maximum, mean, σ
     double mean = 0;                     // the shown mean, from which the deviations are taken
     QVector<QImage> plots;               // graph first, those ticked only
-    QVector<PlotPicture> sketches;       // plots still to be finished, after those
+    QVector<PendingPicture> sketches;    // plots still to be finished, after those
     bool toleranceLine = false;
     double limitMin = 0;
     double limitMax = 0;

@@ -2,16 +2,9 @@
 
 #include <QCoreApplication>
 
-#include "valuetext.h"
-
 QString deviation_caption()
 {
     return QStringLiteral("X\u0305 - x");
-}
-
-QString report_value_text(float v)
-{
-    return QString::number(double(v), 'f', value_decimals(v));
 }
 
 QString deviation_text(double mean, float v)

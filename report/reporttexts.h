@@ -8,9 +8,6 @@
 // Caption of the deviation column; not translated.
 QString deviation_caption();
 
-// A value rounded to its decimals (the screen cuts instead).
-QString report_value_text(float v);
-
 // The displayed mean minus the value, one decimal.
 QString deviation_text(double mean, float v);
 

@@ -3,18 +3,21 @@
 
 #include <QListWidgetItem>
 
-// Showing a block takes the table, the plots and the statistics together.
+#include "blocktablemodel.h"
+
 void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
 {
-    const int row = ui->block_names_list->row(item);
-    if (row < 0 || row >= blocks.size())
-        return; // a read is refilling blocks
-    shownBlock = blocks.at(row);
-    const QVector<float> values = shownBlock.second;
+    // A row the list has but the blocks not is passed by.
+    measurements.showBlock(ui->block_names_list->row(item));
+}
 
-    fill_block_table(values);
+// The shown block goes into the table, the plots and the statistics together.
+void MainWindow::show_block()
+{
+    const QVector<float> &values = measurements.shownBlock().values;
+    blockTable->setValues(values);
     highlight_table_by_limits();
-    plot_block(item);
+    plot_block();
     update_statistics();
 
     const bool hasValues = !values.isEmpty();
@@ -23,10 +26,13 @@ void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
     ui->action_export_csv->setEnabled(hasValues);
 }
 
-// The list of blocks, for a read and an opened reading alike.
+// A read and an opened reading alike: the list is filled anew, and the block on
+// display stays, but a report waits for a block shown from the new list.
 void MainWindow::fill_block_list()
 {
+    ui->button_export_to_PDF->setEnabled(false);
+    ui->button_export_to_excel->setEnabled(false);
     ui->block_names_list->clear();
-    for (const auto &block : qAsConst(blocks))
-        ui->block_names_list->addItem(block.first);
+    for (const Block &block : measurements.blocks())
+        ui->block_names_list->addItem(block.name);
 }

@@ -1,8 +1,6 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include <QTextCodec>
-
 #include "blockname.h"
 #include "linkstatus.h"
 
@@ -12,27 +10,26 @@ void MainWindow::on_button_read_data_clicked()
     ui->button_export_to_PDF->setEnabled(false);
     ui->button_export_to_excel->setEnabled(false);
 
-    // Every call below waits in a nested event loop; the list keeps its old rows
-    // until the end, and the row handlers skip rows that blocks no longer has.
+    // Every call below waits in a nested event loop. The blocks are gathered
+    // apart and listed at the end, so that meanwhile each row of the list still
+    // shows the block it names.
     linkStatus->readStarted();
     const int amount = port.getBlocksAmount();
-    blocks.clear();
-    QTextCodec *codec = QTextCodec::codecForName("UTF-16");
+    QVector<Block> read;
     for (int index = 0; index < amount; ++index) {
         linkStatus->readingBlock(index, amount);
         const QByteArray raw = port.getBlockName(index);
         if (linkStatus->stopRequested())
             break;
-        const QString name = clean_block_name(codec->toUnicode(raw));
-        const QVector<float> values = port.getBlockData(index);
+        Block block{block_name_from_bytes(raw), port.getBlockData(index)};
         // Stopped: nothing of the interrupted block is kept.
         if (linkStatus->stopRequested())
             break;
-        blocks.append(qMakePair(name, values));
+        read.append(block);
     }
     linkStatus->readEnded();
 
-    fill_block_list();
+    measurements.setBlocks(read);
 
     // After a loss a click would find no instrument and empty the list: wait for the link.
     ui->button_read_data->setEnabled(linkUp);

@@ -2,7 +2,6 @@
 #include "ui_mainwindow.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -19,12 +18,12 @@
 void MainWindow::keep_reading()
 {
     setWindowTitle(QStringLiteral("Ormeda")); // no longer the title of an opened reading
-    if (blocks.isEmpty())
+    if (measurements.blocks().isEmpty())
         return;
     Reading reading;
     reading.readAt = QDateTime::currentDateTime();
     reading.port = port.connectedPortName();
-    reading.blocks = blocks;
+    reading.blocks = measurements.blocks();
     const QString folder = readingsFolderPath();
     if (!folder.isEmpty() && write_file_atomically(free_reading_path(folder, reading.readAt), reading_to_json(reading)))
         statusBar()->clearMessage(); // an earlier failure is no longer news
@@ -42,25 +41,19 @@ void MainWindow::on_action_open_reading_triggered()
         QFileDialog::getOpenFileName(this, tr("Открыть показания"), readingsFolderPath(), QStringLiteral("(*.json)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    const ParsedReading parsed =
-        file.open(QIODevice::ReadOnly) ? reading_from_json(file.readAll()) : ParsedReading{ReadingError::NotJson, {}};
+    const ParsedReading parsed = read_reading_file(path);
     if (parsed.error != ReadingError::None) {
         QMessageBox::warning(this, tr("Ошибка"), tr("Не удалось открыть файл показаний."));
         return;
     }
-
-    // As a read leaves them: the shown block stays until a double click.
-    ui->button_export_to_PDF->setEnabled(false);
-    ui->button_export_to_excel->setEnabled(false);
-    blocks = parsed.reading.blocks;
-    fill_block_list();
+    measurements.setBlocks(parsed.reading.blocks);
     setWindowTitle(QString::fromUtf8("Ormeda — ") + QFileInfo(path).fileName());
 }
 
 void MainWindow::on_action_export_csv_triggered()
 {
-    const QVector<float> values = shownBlock.second;
+    // A copy: the dialog below runs the event loop.
+    const QVector<float> values = measurements.shownBlock().values;
     if (values.isEmpty())
         return;
     const QString proposal = proposed_report_path(report_root_folder(), tr("Отчет"), ui->report_number->text(),

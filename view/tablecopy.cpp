@@ -1,20 +1,22 @@
 #include "tablecopy.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QTableWidget>
 
 #include <algorithm>
+#include <utility>
 
-TableCopy::TableCopy(QTableWidget *table)
+TableCopy::TableCopy(QAbstractItemView *table)
     : QObject(table)
     , table(table)
 {
     table->installEventFilter(this);
 }
 
-QString TableCopy::selectedTexts(const QTableWidget *table)
+QString TableCopy::selectedTexts(const QAbstractItemView *table)
 {
     QModelIndexList cells = table->selectionModel()->selectedIndexes();
     // Selection order is the order of the clicks; the screen's order is wanted.
@@ -22,7 +24,7 @@ QString TableCopy::selectedTexts(const QTableWidget *table)
         return a.row() != b.row() ? a.row() < b.row() : a.column() < b.column();
     });
     QStringList texts;
-    for (const QModelIndex &cell : qAsConst(cells))
+    for (const QModelIndex &cell : std::as_const(cells))
         texts << cell.data(Qt::DisplayRole).toString();
     return texts.join(QLatin1Char('\n'));
 }

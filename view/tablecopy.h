@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QString>
 
-class QTableWidget;
+class QAbstractItemView;
 
 // Gives a table the standard Copy shortcut for all its selected cells: their texts as shown,
 // one per line, top to bottom. (The view's own Copy takes the current cell only.)
@@ -14,15 +14,15 @@ class TableCopy : public QObject
 
 public:
     // Lives as the table's child.
-    explicit TableCopy(QTableWidget *table);
+    explicit TableCopy(QAbstractItemView *table);
 
-    static QString selectedTexts(const QTableWidget *table);
+    static QString selectedTexts(const QAbstractItemView *table);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QTableWidget *table;
+    QAbstractItemView *table;
 };
 
 #endif // TABLECOPY_H

@@ -11,7 +11,7 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 
 #include <cstdio>
@@ -54,16 +54,16 @@ void describeWindow(QMainWindow *window)
 bool describeShownBlock(QMainWindow *window)
 {
     auto list = window->findChild<QListWidget *>("block_names_list");
-    auto table = window->findChild<QTableWidget *>("table_block_data");
+    auto table = window->findChild<QTableView *>("table_block_data");
     auto limits = window->findChild<QCheckBox *>("set_limits_checkbox");
-    if (!list || !table || !limits || table->rowCount() == 0 || !limits->isChecked())
+    if (!list || !table || !table->model() || !limits || table->model()->rowCount() == 0 || !limits->isChecked())
         return false;
     QStringList names;
     for (int row = 0; row < list->count(); ++row)
         names << list->item(row)->text();
     say("blocks\t" + names.join('\t'));
     say(QString("shown\t%1\t%2 values\tlimits on")
-            .arg(list->currentItem() ? list->currentItem()->text() : QString()).arg(table->rowCount()));
+            .arg(list->currentItem() ? list->currentItem()->text() : QString()).arg(table->model()->rowCount()));
     return true;
 }
 

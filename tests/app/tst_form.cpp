@@ -13,7 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QStandardItemModel>
+#include <QTableView>
 
 #include "ui_mainwindow.h"
 
@@ -96,7 +97,7 @@ private slots:
             {"label", "QLabel", true, "Блоки памяти прибора"},
             {"block_names_list", "QListWidget", true, ""},
             {"label_2", "QLabel", true, "Данные блока"},
-            {"table_block_data", "QTableWidget", true, ""},
+            {"table_block_data", "QTableView", true, ""},
             {"line_3", "QFrame", true, ""},
             {"stats_label", "QLabel", true, "Статистика"},
             {"min_label", "QLabel", true, "Min"},
@@ -287,13 +288,14 @@ private slots:
         Ui::MainWindow form;
         form.setupUi(&w);
         w.show();
-        form.table_block_data->setColumnCount(1);
-        form.table_block_data->setRowCount(1);
-        form.table_block_data->setItem(0, 0, new QTableWidgetItem("1.00"));
-        const QRect cell = form.table_block_data->visualItemRect(form.table_block_data->item(0, 0));
+        // Even over a model that would let its cells be edited.
+        QStandardItemModel cells(1, 1);
+        cells.setItem(0, 0, new QStandardItem("1.00"));
+        form.table_block_data->setModel(&cells);
+        const QRect cell = form.table_block_data->visualRect(cells.index(0, 0));
         QTest::mouseDClick(form.table_block_data->viewport(), Qt::LeftButton, {}, cell.center());
         QVERIFY(!form.table_block_data->findChild<QLineEdit *>());
-        QCOMPARE(form.table_block_data->item(0, 0)->text(), QString("1.00"));
+        QCOMPARE(cells.item(0, 0)->text(), QString("1.00"));
     }
 
     void layoutStretch()

@@ -145,6 +145,7 @@ private slots:
                 edit->setText("value of " + edit->objectName());
         ui->comments_text->setPlainText("first line\nsecond line");
         ui->limits_min->setValue(1.5);
+        emit ui->limits_min->editingFinished();
         ui->report_graph_checkbox->setChecked(true);
         ui->set_limits_checkbox->setChecked(true);
         ui->button_export_to_PDF->setEnabled(true);

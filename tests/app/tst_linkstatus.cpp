@@ -129,9 +129,9 @@ private slots:
         for (int row = 0; row < ui->block_names_list->count(); ++row)
             names << ui->block_names_list->item(row)->text();
         QCOMPARE(names, listed);
-        QCOMPARE(bitsOf(MainWindowAccess::blocks(w).at(0).second), bitsOf(QVector<float>{1.5f}));
+        QCOMPARE(bitsOf(MainWindowAccess::blocks(w).at(0).values), bitsOf(QVector<float>{1.5f}));
         for (int i = 1; i < MainWindowAccess::blocks(w).size(); ++i)
-            QVERIFY(MainWindowAccess::blocks(w).at(i).second.isEmpty());
+            QVERIFY(MainWindowAccess::blocks(w).at(i).values.isEmpty());
         QVERIFY(cancel->isHidden() && bar->isHidden());
         QCOMPARE(w.statusBar()->currentMessage(), QString());
         // After a loss the button waits for the link: a click would empty the list.
@@ -151,8 +151,8 @@ private slots:
         const auto &read = MainWindowAccess::blocks(w);
         QCOMPARE(read.size(), blocks.size());
         for (int i = 0; i < blocks.size(); ++i) {
-            QCOMPARE(read.at(i).first, QString(QChar('A' + i)));
-            QCOMPARE(bitsOf(read.at(i).second), bitsOf(blocks.at(i).values));
+            QCOMPARE(read.at(i).name, QString(QChar('A' + i)));
+            QCOMPARE(bitsOf(read.at(i).values), bitsOf(blocks.at(i).values));
         }
     }
 

@@ -20,7 +20,6 @@ private slots:
         QVERIFY(!ui->button_export_to_excel->isEnabled());
         QCOMPARE(ui->report_date_edit->date(), QDate::currentDate());
         QVERIFY(ui->table_block_data->horizontalHeader()->isHidden());
-        ui->table_block_data->setColumnCount(1);
         QCOMPARE(ui->table_block_data->horizontalHeader()->sectionResizeMode(0), QHeaderView::Stretch);
         QCOMPARE(ui->logo_action->text(), QString("Добавить логотип"));
         QVERIFY(MainWindowAccess::blocks(w).isEmpty());

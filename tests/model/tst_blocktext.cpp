@@ -65,6 +65,7 @@ private slots:
         QTest::newRow("latin extended-B edge") << QString::fromUtf16(u"\u024F\u0250") << QString::fromUtf16(u"\u024F");
         QTest::newRow("cyrillic and supplement") << QString::fromUtf16(u"Блок 1 \u0400\u052F\u0530")
                                                  << QString::fromUtf16(u"Блок 1 \u0400\u052F");
+        QTest::newRow("just below cyrillic") << QString::fromUtf16(u"\u03FF\u0400") << QString::fromUtf16(u"\u0400");
         QTest::newRow("latin extended additional")
             << QString::fromUtf16(u"\u1DFF\u1E00\u1EFF\u1F00") << QString::fromUtf16(u"\u1E00\u1EFF");
         QTest::newRow("numero sign, greek, CJK, marks")
@@ -77,6 +78,28 @@ private slots:
         QFETCH(QString, raw);
         QFETCH(QString, cleaned);
         QCOMPARE(clean_block_name(raw), cleaned);
+    }
+
+    // The instrument's UTF-16 bytes, as the read decodes them before cleaning.
+    void name_from_bytes_data()
+    {
+        QTest::addColumn<QByteArray>("raw");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("nothing") << QByteArray() << "";
+        QTest::newRow("low byte first") << QByteArray::fromHex("28043e043204") << QString::fromUtf16(u"Шов");
+        QTest::newRow("odd last byte ignored") << QByteArray::fromHex("41004200ff") << "AB";
+        QTest::newRow("a mark alone") << QByteArray::fromHex("fffe") << "";
+        QTest::newRow("big-endian mark") << QByteArray::fromHex("feff0428043e0432") << QString::fromUtf16(u"Шов");
+        // Only a leading pair is a mark; later, FE FF is the character U+FFFE, which is dropped.
+        QTest::newRow("mark inside") << QByteArray::fromHex("4100fffe4200") << "AB";
+        QTest::newRow("mark inside, swapped") << QByteArray::fromHex("4100feff4200") << "AB";
+    }
+
+    void name_from_bytes()
+    {
+        QFETCH(QByteArray, raw);
+        QFETCH(QString, name);
+        QCOMPARE(block_name_from_bytes(raw), name);
     }
 };
 

@@ -24,10 +24,8 @@ const QString saveFailureText = QStringLiteral(
 // Puts one block into the list and shows it as a double click would.
 void show_block(MainWindow &w, const QString &name, const QVector<float> &values)
 {
-    MainWindowAccess::blocks(w) = {{name, values}};
+    MainWindowAccess::measurements(w).setBlocks({{name, values}});
     QListWidget *list = MainWindowAccess::ui(w)->block_names_list;
-    list->clear();
-    list->addItem(name);
     list->setCurrentRow(0);
     w.on_block_names_list_itemDoubleClicked(list->item(0));
 }
@@ -243,6 +241,7 @@ private slots:
         Ui::MainWindow *ui = MainWindowAccess::ui(w);
         ui->limits_min->setValue(0);
         ui->limits_max->setValue(10);
+        emit ui->limits_max->editingFinished();
         ui->set_limits_checkbox->setChecked(limits);
         ui->report_graph_checkbox->setChecked(graph);
         ui->report_diagram_checkbox->setChecked(diagram);

@@ -62,6 +62,7 @@ private slots:
         ui->comments_text->setPlainText(QStringLiteral("Образец 1\nОбразец 2"));
         ui->limits_min->setValue(0.0);
         ui->limits_max->setValue(10.0);
+        emit ui->limits_max->editingFinished();
         ui->set_limits_checkbox->setChecked(true);
         ui->report_graph_checkbox->setChecked(true);
         ui->report_diagram_checkbox->setChecked(true);

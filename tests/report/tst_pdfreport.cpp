@@ -83,6 +83,14 @@ QRectF line_box(const QList<PdfWord> &all, const QString &first)
     return {};
 }
 
+QStringList model_rows(const QAbstractItemModel *model)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, 0).data().toString();
+    return texts;
+}
+
 void clear_form(Ui::MainWindow *ui)
 {
     for (QLineEdit *edit : ui->centralwidget->findChildren<QLineEdit *>())
@@ -188,9 +196,9 @@ private slots:
             << "2 HB" << QVector<float>{10.0f, 100.0f, 9.999f} << 40.0 << QStringList{"Номер", "HB"} + overline
             << QList<QStringList>{{"1", "10.0", "30.0"}, {"2", "100", "-60.0"}, {"3", "10.00", "30.0"}};
         // The screen cuts 2.345 to 2.34; the report rounds.
-        QTest::newRow("rounded, not cut") << "name only" << QVector<float>{2.345f, -7.899f} << 1.0
+        QTest::newRow("rounded, not cut") << "name only" << QVector<float>{2.345f, -7.899f} << -2.8
                                           << QStringList{"Номер", "only"} + overline
-                                          << QList<QStringList>{{"1", "2.35", "-1.3"}, {"2", "-7.90", "8.9"}};
+                                          << QList<QStringList>{{"1", "2.35", "-5.1"}, {"2", "-7.90", "5.1"}};
         QTest::newRow("no second word") << "HRC" << QVector<float>{1.0f} << 1.0 << QStringList{"Номер"} + overline
                                         << QList<QStringList>{{"1", "1.00", "0.0"}};
     }
@@ -203,7 +211,8 @@ private slots:
         QFETCH(QStringList, header);
         QFETCH(QList<QStringList>, rows);
         show_block(name, values);
-        ui->mean_box->setValue(mean);
+        // The deviations are taken from the mean as shown.
+        QCOMPARE(ui->mean_box->value(), mean);
 
         const QStringList lines = export_lines(false);
         const int title = find_text(lines, QStringLiteral("Отчет о проведении контроля"));
@@ -221,12 +230,12 @@ private slots:
         for (int i = 0; i < 200; ++i)
             values << float(i);
         show_block(QStringLiteral("1 HV"), values);
-        ui->mean_box->setValue(0.0);
+        QCOMPARE(ui->mean_box->value(), 99.5);
         const QStringList lines = export_lines(false);
         int at = 0;
         for (int i = 0; i < values.size(); ++i) {
             at = find_row(lines, {QString::number(i + 1), QString::number(double(i), 'f', i < 10 ? 2 : i < 100 ? 1 : 0),
-                                  QString::number(-double(i), 'f', 1)},
+                                  QString::number(99.5 - double(i), 'f', 1)},
                           at);
             QVERIFY2(at >= 0, qPrintable(QString::number(i)));
         }
@@ -298,17 +307,48 @@ private slots:
         }
     }
 
+    // Fault: after a double click on one block and a single click on another, toggling the
+    // limits or editing one drew the other block's plots beside the first one's table and
+    // statistics, and a report printed the values of one with the graph of the other.
+    void singleClickChangesNothingShown()
+    {
+        MainWindowAccess::measurements(*window).setBlocks({{"1 HRC", {1, 2, 3, 4}}, {"2 HB", {70, 80, 90}}});
+        QListWidget *list = ui->block_names_list;
+        list->setCurrentRow(0);
+        window->on_block_names_list_itemDoubleClicked(list->item(0));
+        list->setCurrentRow(1);
+        ui->report_graph_checkbox->setChecked(true);
+        ui->set_limits_checkbox->setChecked(false);
+        ui->set_limits_checkbox->setChecked(true);
+        ui->limits_min->setValue(0.0);
+        ui->limits_max->setValue(3.5);
+        emit ui->limits_max->editingFinished();
+
+        QCOMPARE(ui->graph->graph(0)->dataCount(), 4);
+        QCOMPARE(ui->graph->graph(0)->data()->at(3)->value, 4.0);
+        QCOMPARE(ui->graph->graph(1)->dataCount(), 1); // 4 lies above 3.5
+        QCOMPARE(ui->graph->xAxis->range().upper, 5.0);
+        QCOMPARE(ui->mean_box->value(), 2.5);
+        QCOMPARE(model_rows(ui->table_block_data->model()), (QStringList{"1.00", "2.00", "3.00", "4.00"}));
+
+        const QStringList lines = export_lines(false);
+        QVERIFY(find_row(lines, {"4", "4.00", "-1.5"}) > 0);
+        QVERIFY(find_row(lines, {QStringLiteral("Среднее"), "2.5"}) > 0);
+        QVERIFY(find_row(lines, {QStringLiteral("σ"), "1.3"}) > 0);
+        const QString text = lines.join('\n');
+        QVERIFY(!text.contains(QStringLiteral("70.0")));
+        QVERIFY(!text.contains(QStringLiteral("HB")));
+    }
+
+    // Mean, σ, maximum, minimum, each to one decimal as the window shows it.
     void statisticsOrder()
     {
-        ui->min_box->setValue(-3.25);
-        ui->max_box->setValue(123.44);
-        ui->mean_box->setValue(56.86);
-        ui->stdev_box->setValue(0.04);
+        show_block(QStringLiteral("1 HV"), {-3.26f, 123.44f});
         const QStringList lines = export_lines(false);
         const int heading = find_row(lines, {QStringLiteral("Статистика")});
         QVERIFY(heading > 0);
-        QCOMPARE(words(lines.value(heading + 1)), QStringList({"Среднее", "56.9"}));
-        QCOMPARE(words(lines.value(heading + 2)), QStringList({"σ", "0.0"}));
+        QCOMPARE(words(lines.value(heading + 1)), QStringList({"Среднее", "60.1"}));
+        QCOMPARE(words(lines.value(heading + 2)), QStringList({"σ", "89.6"}));
         QCOMPARE(words(lines.value(heading + 3)), QStringList({"Max", "123.4"}));
         QCOMPARE(words(lines.value(heading + 4)), QStringList({"Min", "-3.3"}));
     }
@@ -340,6 +380,7 @@ private slots:
         QFETCH(QString, line);
         ui->limits_min->setValue(low);
         ui->limits_max->setValue(high);
+        emit ui->limits_max->editingFinished();
         ui->set_limits_checkbox->setChecked(limits);
         ui->report_graph_checkbox->setChecked(graph);
         ui->report_diagram_checkbox->setChecked(diagram);
@@ -450,6 +491,7 @@ private slots:
         ui->set_limits_checkbox->setChecked(true);
         ui->limits_min->setValue(0.0);
         ui->limits_max->setValue(10.0);
+        emit ui->limits_max->editingFinished();
         ui->report_graph_checkbox->setChecked(true);
         const QStringList lines = export_lines(false);
         qApp->removeTranslator(&translator);
@@ -742,9 +784,7 @@ private:
 
     void show_block(const QString &name, const QVector<float> &values)
     {
-        MainWindowAccess::blocks(*window) = {{name, values}};
-        ui->block_names_list->clear();
-        ui->block_names_list->addItem(name);
+        MainWindowAccess::measurements(*window).setBlocks({{name, values}});
         ui->block_names_list->setCurrentRow(0);
         window->on_block_names_list_itemDoubleClicked(ui->block_names_list->item(0));
     }

@@ -153,39 +153,13 @@ private slots:
         QCOMPARE(data.entries.at(14).section, QStringLiteral("Device information"));
     }
 
-    void valueTitle_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("7 HRC") << "7 HRC" << "HRC";
-        QTest::newRow("one word") << "HRC" << "";
-        QTest::newRow("runs of spaces") << "  A   B  D" << "B";
-        QTest::newRow("tab") << "12\tHV\t5" << "HV";
-        QTest::newRow("empty") << "" << "";
-    }
-
-    void valueTitle()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, title);
-        MainWindow w;
-        MainWindowAccess::blocks(w) = {{name, {1.0f, 2.0f}}};
-        MainWindowAccess::ui(w)->block_names_list->addItem(name);
-        MainWindowAccess::ui(w)->block_names_list->setCurrentRow(0);
-        w.on_block_names_list_itemDoubleClicked(MainWindowAccess::ui(w)->block_names_list->item(0));
-        const ReportData data = w.collect_report_data();
-        QCOMPARE(data.valueTitle, title);
-        QCOMPARE(data.values, QVector<float>({1.0f, 2.0f}));
-    }
-
     // Fault: the record followed the selected row while the statistics and plots
     // showed the double-clicked block, so one click mixed two blocks in a report.
     void valuesFollowTheShownBlock()
     {
         MainWindow w;
-        MainWindowAccess::blocks(w) = {{"1 HRC", {1.5f}}, {"2 HB", {7.0f, 8.0f, 9.0f}}};
+        MainWindowAccess::measurements(w).setBlocks({{"1 HRC", {1.5f}}, {"2 HB", {7.0f, 8.0f, 9.0f}}});
         QListWidget *list = MainWindowAccess::ui(w)->block_names_list;
-        list->addItems({"1 HRC", "2 HB"});
         list->setCurrentRow(1);
         w.on_block_names_list_itemDoubleClicked(list->item(1));
         list->setCurrentRow(0); // a single click after the double click
@@ -194,7 +168,7 @@ private slots:
         QCOMPARE(data.valueTitle, QStringLiteral("HB"));
 
         // A read replaces the blocks; the block on display stays what is reported.
-        MainWindowAccess::blocks(w).clear();
+        MainWindowAccess::measurements(w).setBlocks({});
         data = w.collect_report_data();
         QCOMPARE(data.values, QVector<float>({7.0f, 8.0f, 9.0f}));
         QCOMPARE(data.entries.size(), 15);

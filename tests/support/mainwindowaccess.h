@@ -1,6 +1,7 @@
 #ifndef MAINWINDOWACCESS_H
 #define MAINWINDOWACCESS_H
 
+#include "blockplots.h"
 #include "mainwindow.h"
 #include "reportexport.h"
 #include "ui_mainwindow.h"
@@ -11,12 +12,13 @@ struct MainWindowAccess
     static Ui::MainWindow *ui(MainWindow &w) { return w.ui; }
     static Port &port(MainWindow &w) { return w.port; }
     static QImage &logo(MainWindow &w) { return w.logo; }
-    static QVector<QPair<QString, QVector<float>>> &blocks(MainWindow &w) { return w.blocks; }
+    static MeasurementModel &measurements(MainWindow &w) { return w.measurements; }
+    static const QVector<Block> &blocks(MainWindow &w) { return w.measurements.blocks(); }
     static QTranslator *translator(MainWindow &w) { return w.translator; }
-    static QCPItemStraightLine *graphMinLine(MainWindow &w) { return w.graphMinLine; }
-    static QCPItemStraightLine *graphMaxLine(MainWindow &w) { return w.graphMaxLine; }
-    static QCPItemStraightLine *diagramMinLine(MainWindow &w) { return w.diagramMinLine; }
-    static QCPItemStraightLine *diagramMaxLine(MainWindow &w) { return w.diagramMaxLine; }
+    static QCPItemStraightLine *graphMinLine(MainWindow &w) { return w.plots->graphMinLine(); }
+    static QCPItemStraightLine *graphMaxLine(MainWindow &w) { return w.plots->graphMaxLine(); }
+    static QCPItemStraightLine *diagramMinLine(MainWindow &w) { return w.plots->diagramMinLine(); }
+    static QCPItemStraightLine *diagramMaxLine(MainWindow &w) { return w.plots->diagramMaxLine(); }
     static void sizeLogoLabel(MainWindow &w) { w.sizeLogoLabel(); }
     static ReportExport *reportExport(MainWindow &w) { return w.reportExport; }
     // Reports are written on a worker: waits for the one under way, which then

@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <limits>
 #include <memory>
@@ -12,6 +12,7 @@
 #include "instrumentfixture.h"
 #include "qcustomplot.h"
 #include "settingssandbox.h"
+#include "valuetable.h"
 #include "viewtestwindow.h"
 
 namespace {
@@ -40,14 +41,6 @@ QStringList list_texts(QListWidget *list)
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
         texts << list->item(row)->text();
-    return texts;
-}
-
-QStringList table_texts(QTableWidget *table)
-{
-    QStringList texts;
-    for (int row = 0; row < table->rowCount(); ++row)
-        texts << table->item(row, 0)->text();
     return texts;
 }
 
@@ -138,8 +131,8 @@ private slots:
         QVERIFY(attach({raw_block(raw, values)}));
         read();
         QCOMPARE(list_texts(ui->block_names_list), QStringList{name});
-        QCOMPARE(MainWindowAccess::blocks(*w).at(0).first, name);
-        QCOMPARE(MainWindowAccess::blocks(*w).at(0).second, values);
+        QCOMPARE(MainWindowAccess::blocks(*w).at(0).name, name);
+        QCOMPARE(MainWindowAccess::blocks(*w).at(0).values, values);
     }
 
     void read_order_and_button_states()
@@ -183,7 +176,7 @@ private slots:
         read();
 
         QCOMPARE(list_texts(ui->block_names_list), (QStringList{"A", "", "C"}));
-        QCOMPARE(MainWindowAccess::blocks(*w).at(1).second, (QVector<float>{4, 5}));
+        QCOMPARE(MainWindowAccess::blocks(*w).at(1).values, (QVector<float>{4, 5}));
         double_click(1);
         QCOMPARE(table_texts(ui->table_block_data), (QStringList{"4.00", "5.00"}));
     }
@@ -199,9 +192,9 @@ private slots:
         read();
 
         QCOMPARE(list_texts(ui->block_names_list), (QStringList{"A", "B", ""}));
-        QCOMPARE(MainWindowAccess::blocks(*w).at(0).second, QVector<float>{1});
-        QVERIFY(MainWindowAccess::blocks(*w).at(1).second.isEmpty());
-        QVERIFY(MainWindowAccess::blocks(*w).at(2).second.isEmpty());
+        QCOMPARE(MainWindowAccess::blocks(*w).at(0).values, QVector<float>{1});
+        QVERIFY(MainWindowAccess::blocks(*w).at(1).values.isEmpty());
+        QVERIFY(MainWindowAccess::blocks(*w).at(2).values.isEmpty());
         // The link is gone: the button waits for the next handshake.
         QVERIFY(!ui->button_read_data->isEnabled());
     }
@@ -275,17 +268,17 @@ private slots:
         // 5.009 shows as 5.00: inside for the table, outside for the plots.
         set_limits(*w, 0.0, 5.0, true);
         double_click(0);
-        QCOMPARE(ui->table_block_data->item(0, 0)->text(), QString("5.00"));
-        QCOMPARE(ui->table_block_data->item(0, 0)->foreground(), QBrush());
+        QCOMPARE(cell_text(ui->table_block_data, 0), QString("5.00"));
+        QCOMPARE(cell_data(ui->table_block_data, 0, Qt::ForegroundRole).value<QBrush>(), QBrush());
         QCOMPARE(ui->graph->graphCount(), 2);
         QCOMPARE(ui->graph->graph(1)->data()->at(0)->key, 1.0);
 
         set_limits(*w, 2.0, 4.0, true);
         double_click(1);
         const QBrush red(Qt::red, Qt::SolidPattern);
-        QCOMPARE(ui->table_block_data->item(0, 0)->foreground(), red);
-        QCOMPARE(ui->table_block_data->item(1, 0)->foreground(), QBrush());
-        QCOMPARE(ui->table_block_data->item(2, 0)->foreground(), red);
+        QCOMPARE(cell_data(ui->table_block_data, 0, Qt::ForegroundRole).value<QBrush>(), red);
+        QCOMPARE(cell_data(ui->table_block_data, 1, Qt::ForegroundRole).value<QBrush>(), QBrush());
+        QCOMPARE(cell_data(ui->table_block_data, 2, Qt::ForegroundRole).value<QBrush>(), red);
         QCOMPARE(ui->graph->graphCount(), 2);
         QCOMPARE(ui->graph->graph(1)->dataCount(), 2);
         auto *inside = qobject_cast<QCPBars *>(ui->diagram->plottable(0));
@@ -336,11 +329,11 @@ private slots:
             ModalDriver none;
             ui->action_open_reading->trigger();
             QCOMPARE(none.seen.size(), 0);
-            // The old list still has three rows while blocks holds only X.
+            // X is read, but until the read ends every row still shows the block it names.
             double_click(2);
             QCOMPARE(table_texts(ui->table_block_data), QStringList{"3.00"});
             double_click(0);
-            QCOMPARE(table_texts(ui->table_block_data), (QStringList{"7.00", "8.00"}));
+            QCOMPARE(table_texts(ui->table_block_data), QStringList{"1.00"});
         });
         read();
         QVERIFY(clicked);

@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <QFont>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <limits>
@@ -11,16 +11,8 @@
 
 #include "../report/modaldriver.h"
 #include "urlcatcher.h"
+#include "valuetable.h"
 #include "viewtestwindow.h"
-
-namespace {
-
-bool is_red(const QTableWidgetItem *cell)
-{
-    return cell->foreground() == QBrush(Qt::red, Qt::SolidPattern);
-}
-
-} // namespace
 
 class TestBlockTable : public QObject
 {
@@ -45,15 +37,14 @@ private slots:
     {
         show_values(*w, {0.29f, 9.999f, 99.99f, 123.9f, std::numeric_limits<float>::quiet_NaN()});
 
-        QTableWidget *table = ui->table_block_data;
-        QCOMPARE(table->columnCount(), 1);
-        QCOMPARE(table->rowCount(), 5);
-        const QStringList expected{"0.28", "9.99", "99.9", "123", "nan"};
+        QTableView *table = ui->table_block_data;
+        QCOMPARE(table->model()->columnCount(), 1);
+        QCOMPARE(table_texts(table), (QStringList{"0.28", "9.99", "99.9", "123", "nan"}));
         for (int row = 0; row < 5; ++row) {
-            QCOMPARE(table->item(row, 0)->text(), expected.at(row));
-            QCOMPARE(table->item(row, 0)->textAlignment(), int(Qt::AlignCenter));
+            QCOMPARE(cell_data(table, row, Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+            QCOMPARE(table->model()->headerData(row, Qt::Vertical).toInt(), row + 1);
         }
-        QCOMPARE(table->horizontalHeaderItem(0)->text(), QString());
+        QCOMPARE(table->model()->headerData(0, Qt::Horizontal).toString(), QString());
     }
 
     void statistics_data()
@@ -93,7 +84,7 @@ private slots:
         QCOMPARE(ui->max_box->value(), maximum);
         QCOMPARE(ui->mean_box->value(), mean);
         QCOMPARE(ui->stdev_box->value(), stdev);
-        QCOMPARE(ui->table_block_data->rowCount(), values.size());
+        QCOMPARE(row_count(ui->table_block_data), values.size());
         QCOMPARE(ui->button_export_to_PDF->isEnabled(), exportable);
         QCOMPARE(ui->button_export_to_excel->isEnabled(), exportable);
         QCOMPARE(ui->action_export_csv->isEnabled(), exportable);
@@ -126,59 +117,63 @@ private slots:
         set_limits(*w, 0.0, 5.0, ticked);
         show_values(*w, values);
         for (int row = 0; row < values.size(); ++row)
-            QCOMPARE(is_red(ui->table_block_data->item(row, 0)), red.at(row));
+            QCOMPARE(is_red(ui->table_block_data, row), red.at(row));
     }
 
     void colours_follow_the_checkbox_not_the_limit_boxes()
     {
         set_limits(*w, 0.0, 5.0, true);
         show_values(*w, {1, 4});
-        QVERIFY(!is_red(ui->table_block_data->item(1, 0)));
+        QVERIFY(!is_red(ui->table_block_data, 1));
 
-        ui->limits_max->setValue(3.0);
-        w->on_limits_max_editingFinished();
-        QVERIFY(!is_red(ui->table_block_data->item(1, 0)));
+        type_limit(ui->limits_max, 3.0);
+        QVERIFY(!is_red(ui->table_block_data, 1));
 
         ui->set_limits_checkbox->setChecked(false);
-        QVERIFY(!is_red(ui->table_block_data->item(1, 0)));
+        QVERIFY(!is_red(ui->table_block_data, 1));
         ui->set_limits_checkbox->setChecked(true);
-        QVERIFY(is_red(ui->table_block_data->item(1, 0)));
-        QVERIFY(!is_red(ui->table_block_data->item(0, 0)));
+        QVERIFY(is_red(ui->table_block_data, 1));
+        QVERIFY(!is_red(ui->table_block_data, 0));
     }
 
     void ticked_pass_pins_the_font()
     {
         show_values(*w, {1, 2});
-        QTableWidgetItem *cell = ui->table_block_data->item(0, 0);
-        QVERIFY(!cell->data(Qt::FontRole).isValid());
+        QTableView *table = ui->table_block_data;
+        QVERIFY(!cell_data(table, 0, Qt::FontRole).isValid());
 
         const QFont before = QApplication::font();
         ui->set_limits_checkbox->setChecked(true);
-        QVERIFY(cell->data(Qt::FontRole).isValid());
-        QCOMPARE(cell->font(), before);
+        QCOMPARE(cell_data(table, 0, Qt::FontRole).value<QFont>(), before);
 
-        // Unticking leaves the pinned font; a refill drops it.
+        // Unticking leaves the pinned font, and so does a font size change; a refill drops it.
         ui->set_limits_checkbox->setChecked(false);
-        QVERIFY(cell->data(Qt::FontRole).isValid());
+        ui->action_font_size_increase->trigger();
+        ui->set_limits_checkbox->setChecked(true);
+        QCOMPARE(cell_data(table, 1, Qt::FontRole).value<QFont>(), before);
         show_block(*w, 0);
-        QVERIFY(!ui->table_block_data->item(0, 0)->data(Qt::FontRole).isValid());
+        QCOMPARE(cell_data(table, 0, Qt::FontRole).value<QFont>(), QApplication::font());
+        ui->set_limits_checkbox->setChecked(false);
+        show_block(*w, 0);
+        QVERIFY(!cell_data(table, 0, Qt::FontRole).isValid());
     }
 
-    void row_without_block_is_ignored()
+    void new_list_keeps_the_shown_block()
     {
         set_blocks(*w, {Block("a", {1, 2}), Block("b", {3})});
         show_block(*w, 0);
-        ui->button_export_to_PDF->setEnabled(false);
+        QVERIFY(ui->button_export_to_PDF->isEnabled());
 
-        // A read under way has emptied blocks while the list still has its rows.
-        MainWindowAccess::blocks(*w).clear();
-        show_block(*w, 1);
-        QCOMPARE(ui->table_block_data->rowCount(), 2);
+        // A read or an opened reading without blocks: the list empties, what is shown stays,
+        // and the reports wait for a block shown from the new list.
+        set_blocks(*w, {});
+        QCOMPARE(ui->block_names_list->count(), 0);
+        w->on_block_names_list_itemDoubleClicked(nullptr);
+        QCOMPARE(row_count(ui->table_block_data), 2);
         QCOMPARE(ui->min_box->value(), 1.0);
         QVERIFY(!ui->button_export_to_PDF->isEnabled());
-        w->update_statistics();
-        w->plot_block(ui->block_names_list->item(1));
-        w->plot_block(nullptr);
+        QVERIFY(!ui->button_export_to_excel->isEnabled());
+        w->plot_block();
         QCOMPARE(ui->graph->graph(0)->dataCount(), 2);
     }
 
@@ -189,9 +184,9 @@ private slots:
         // A later read or an opened reading replaces the list, not what is shown.
         set_blocks(*w, {Block("new", {9})});
 
-        QTableWidget *table = ui->table_block_data;
-        table->setRangeSelected(QTableWidgetSelectionRange(2, 0, 2, 0), true);
-        table->setRangeSelected(QTableWidgetSelectionRange(0, 0, 0, 0), true);
+        QTableView *table = ui->table_block_data;
+        table->selectionModel()->select(table->model()->index(2, 0), QItemSelectionModel::Select);
+        table->selectionModel()->select(table->model()->index(0, 0), QItemSelectionModel::Select);
         QTest::keySequence(table, QKeySequence::Copy);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("0.10\n0.00"));
 
@@ -215,8 +210,7 @@ private slots:
         set_blocks(*w, {Block("a", {1, 2, 3}), Block("b", {7})});
         show_block(*w, 0);
         show_block(*w, 1);
-        QCOMPARE(ui->table_block_data->rowCount(), 1);
-        QCOMPARE(ui->table_block_data->item(0, 0)->text(), QString("7.00"));
+        QCOMPARE(table_texts(ui->table_block_data), QStringList{"7.00"});
         QCOMPARE(ui->mean_box->value(), 7.0);
     }
 };

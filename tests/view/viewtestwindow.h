@@ -1,23 +1,17 @@
 #ifndef VIEWTESTWINDOW_H
 #define VIEWTESTWINDOW_H
 
+#include <QDoubleSpinBox>
 #include <QListWidget>
-#include <QPair>
 #include <QString>
 #include <QVector>
 
 #include "mainwindowaccess.h"
 
-using Block = QPair<QString, QVector<float>>;
-
 // Puts blocks into the window as a read would leave them, without an instrument.
 inline void set_blocks(MainWindow &w, const QVector<Block> &blocks)
 {
-    MainWindowAccess::blocks(w) = blocks;
-    QListWidget *list = MainWindowAccess::ui(w)->block_names_list;
-    list->clear();
-    for (const Block &block : blocks)
-        list->addItem(block.first);
+    MainWindowAccess::measurements(w).setBlocks(blocks);
 }
 
 // What a double click on a row does: the press makes the row current, then the signal fires.
@@ -34,11 +28,18 @@ inline void show_values(MainWindow &w, const QVector<float> &values)
     show_block(w, 0);
 }
 
+// A limit typed into its box, which is then left.
+inline void type_limit(QDoubleSpinBox *box, double value)
+{
+    box->setValue(value);
+    emit box->editingFinished();
+}
+
 inline void set_limits(MainWindow &w, double lo, double hi, bool ticked)
 {
     Ui::MainWindow *ui = MainWindowAccess::ui(w);
-    ui->limits_min->setValue(lo);
-    ui->limits_max->setValue(hi);
+    type_limit(ui->limits_min, lo);
+    type_limit(ui->limits_max, hi);
     ui->set_limits_checkbox->setChecked(ticked);
 }
 
