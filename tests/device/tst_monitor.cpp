@@ -3,16 +3,15 @@
 
 #include "debugcapture.h"
 #include "portaccess.h"
-#include "unlistedportinfo.h"
 #include "serialportmonitor.h"
 
 namespace {
 
-QList<QSerialPortInfo> portList(const QStringList &names, const QString &description = {})
+QList<PortDescription> portList(const QStringList &names, const QString &description = {})
 {
-    QList<QSerialPortInfo> list;
+    QList<PortDescription> list;
     for (const QString &name : names)
-        list.append(unlistedPortInfo(name, description));
+        list.append(PortDescription{name, description});
     return list;
 }
 
@@ -22,12 +21,12 @@ struct Reports
     QStringList added, removed, order;
     explicit Reports(SerialPortMonitor &monitor)
     {
-        QObject::connect(&monitor, &SerialPortMonitor::portConnected, [this](const QSerialPortInfo &info) {
-            added << info.portName();
+        QObject::connect(&monitor, &SerialPortMonitor::portConnected, [this](const PortDescription &port) {
+            added << port.portName;
             order << "+";
         });
-        QObject::connect(&monitor, &SerialPortMonitor::portDisconnected, [this](const QSerialPortInfo &info) {
-            removed << info.portName();
+        QObject::connect(&monitor, &SerialPortMonitor::portDisconnected, [this](const PortDescription &port) {
+            removed << port.portName;
             order << "-";
         });
     }
@@ -51,17 +50,6 @@ private slots:
     void cleanupTestCase()
     {
         SerialPortMonitor::setPortSource({});
-    }
-
-    void portInfoCarriesNameAndDescription()
-    {
-        const QSerialPortInfo info = unlistedPortInfo(QStringLiteral("/dev/pts/7"), QStringLiteral("Emulator"));
-        QVERIFY(!info.isNull());
-        QCOMPARE(info.portName(), QStringLiteral("/dev/pts/7"));
-        QCOMPARE(info.description(), QStringLiteral("Emulator"));
-        QCOMPARE(info.systemLocation(), QStringLiteral("/dev/pts/7"));
-        const QSerialPortInfo copy = info;
-        QCOMPARE(copy.portName(), info.portName());
     }
 
     void changes_data()
@@ -109,8 +97,8 @@ private slots:
         QCOMPARE(lines.lines(), log);
         QCOMPARE(reports.order, repeated("+", added.size()) + repeated("-", removed.size()));
         QStringList stored;
-        for (const QSerialPortInfo &info : PortAccess::knownPorts(monitor))
-            stored << info.portName();
+        for (const PortDescription &port : PortAccess::knownPorts(monitor))
+            stored << port.portName;
         QCOMPARE(stored, after);
     }
 
@@ -139,7 +127,7 @@ private slots:
         monitor.checkForPortChanges();
         QVERIFY(reports.order.isEmpty());
         // The stored list is the new one all the same.
-        QCOMPARE(PortAccess::knownPorts(monitor).constFirst().description(), QStringLiteral("Instrument"));
+        QCOMPARE(PortAccess::knownPorts(monitor).constFirst().description, QStringLiteral("Instrument"));
     }
 
     void firstPollComesFromTheTimer()
