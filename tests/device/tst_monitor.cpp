@@ -1,4 +1,5 @@
 #include <QElapsedTimer>
+#include <QSerialPortInfo>
 #include <QtTest>
 
 #include "debugcapture.h"
@@ -15,14 +16,15 @@ QList<PortDescription> portList(const QStringList &names, const QString &descrip
     return list;
 }
 
-// Records the names a monitor reports, tagged + for added and - for removed.
+// Records what a monitor reports, tagged + for added and - for removed.
 struct Reports
 {
-    QStringList added, removed, order;
+    QStringList added, addedDescriptions, removed, order;
     explicit Reports(SerialPortMonitor &monitor)
     {
         QObject::connect(&monitor, &SerialPortMonitor::portConnected, [this](const PortDescription &port) {
             added << port.portName;
+            addedDescriptions << port.description;
             order << "+";
         });
         QObject::connect(&monitor, &SerialPortMonitor::portDisconnected, [this](const PortDescription &port) {
@@ -50,6 +52,19 @@ private slots:
     void cleanupTestCase()
     {
         SerialPortMonitor::setPortSource({});
+    }
+
+    // The name kept of a listed port is one a serial port opens as that port.
+    void systemPortRoundTrip()
+    {
+        const QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
+        if (listed.isEmpty())
+            QSKIP("this machine lists no serial port");
+        QSerialPort serial;
+        serial.setPortName(describePort(listed.constFirst()).portName);
+        const PortDescription found = describePort(QSerialPortInfo(serial));
+        QCOMPARE(found.portName, listed.constFirst().portName());
+        QCOMPARE(found.description, listed.constFirst().description());
     }
 
     void changes_data()
@@ -102,19 +117,52 @@ private slots:
         QCOMPARE(stored, after);
     }
 
-    // The process's own ports go ahead of the system's and leave as an unplugged port would.
+    // The process's own ports go ahead of the listed ones, are reported as
+    // listed ones are, once even when the source lists them too, and leave as
+    // an unplugged port would.
+    void unlistedPortsComeFirst_data()
+    {
+        QTest::addColumn<bool>("systemList");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<QStringList>("descriptions");
+
+        QTest::newRow("ahead of the source's ports") << false << QStringList{"COM1", "COM2"}
+                << QStringList{"/dev/pts/9", "COM1", "COM2"} << QStringList{"Demo", "Listed", "Listed"};
+        QTest::newRow("listed by the source too") << false << QStringList{"COM1", "/dev/pts/9"}
+                << QStringList{"/dev/pts/9", "COM1"} << QStringList{"Demo", "Listed"};
+        // Straight from Qt rather than through describeSystemPorts().
+        QStringList systemNames{"/dev/pts/9"}, systemDescriptions{"Demo"};
+        for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+            systemNames << info.portName();
+            systemDescriptions << info.description();
+        }
+        QTest::newRow("ahead of the system's ports") << true << QStringList() << systemNames << systemDescriptions;
+    }
     void unlistedPortsComeFirst()
     {
+        QFETCH(bool, systemList);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, added);
+        QFETCH(QStringList, descriptions);
+
+        const QString path = QStringLiteral("/dev/pts/9");
         SerialPortMonitor monitor;
         Reports reports(monitor);
-        SerialPortMonitor::setPortSource([] { return portList({"COM1", "/dev/pts/9"}); });
-        SerialPortMonitor::addUnlistedPort(QStringLiteral("/dev/pts/9"));
+        if (systemList)
+            SerialPortMonitor::setPortSource({});
+        else
+            SerialPortMonitor::setPortSource([&] { return portList(listed, "Listed"); });
+        SerialPortMonitor::addUnlistedPort(path, QStringLiteral("Demo"));
         monitor.checkForPortChanges();
-        SerialPortMonitor::removeUnlistedPort(QStringLiteral("/dev/pts/9"));
-        SerialPortMonitor::setPortSource([] { return portList({"COM1"}); });
+        SerialPortMonitor::removeUnlistedPort(path);
+        listed.removeAll(path);
         monitor.checkForPortChanges();
-        QCOMPARE(reports.added, (QStringList{"/dev/pts/9", "COM1"}));
-        QCOMPARE(reports.removed, QStringList{"/dev/pts/9"});
+        SerialPortMonitor::setPortSource({});
+
+        QCOMPARE(reports.added, added);
+        QCOMPARE(reports.addedDescriptions, descriptions);
+        QCOMPARE(reports.removed, QStringList{path});
     }
 
     void changedDescriptionIsNotReported()
