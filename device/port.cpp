@@ -10,7 +10,7 @@ Port::Port()
     connect(&serialPort, &QSerialPort::errorOccurred, this, &Port::checkIfValidPortDisconnected);
 }
 
-void Port::checkIfPortIsValidForDataExchange(QSerialPortInfo info)
+void Port::checkIfPortIsValidForDataExchange(PortDescription info)
 {
     if (requestWaiting) {
         deferredProbes.append(info);
@@ -18,7 +18,7 @@ void Port::checkIfPortIsValidForDataExchange(QSerialPortInfo info)
     }
 
     qCDebug(deviceLog) << "check COM called";
-    serialPort.setPortName(info.portName());
+    serialPort.setPortName(info.portName);
     serialPort.setBaudRate(QSerialPort::Baud57600, QSerialPort::AllDirections);
     serialPort.setDataBits(QSerialPort::Data8);
     serialPort.setParity(QSerialPort::NoParity);
@@ -76,7 +76,7 @@ QString Port::connectedPortName() const
 void Port::runDeferredProbes()
 {
     while (!requestWaiting && !deferredProbes.isEmpty()) {
-        const QSerialPortInfo info = deferredProbes.takeFirst();
+        const PortDescription info = deferredProbes.takeFirst();
         // A probe held back behind a wait only makes sense while no instrument
         // is connected; an open port means the link came up meanwhile.
         if (serialPort.isOpen())

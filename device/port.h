@@ -7,10 +7,10 @@
 #include <QList>
 #include <QObject>
 #include <QSerialPort>
-#include <QSerialPortInfo>
 #include <QString>
 #include <QVector>
 
+#include "portdescription.h"
 #include "protocol.h"
 #include "serialportmonitor.h"
 
@@ -51,7 +51,7 @@ signals:
     void responseProgress(int received, int expected);
 
 public slots:
-    void checkIfPortIsValidForDataExchange(QSerialPortInfo info);
+    void checkIfPortIsValidForDataExchange(PortDescription info);
     void checkIfValidPortDisconnected(QSerialPort::SerialPortError error);
     void serialReciever();
 
@@ -67,7 +67,7 @@ private:
     // and responseBuffer with it. Such a probe is held here and run once the
     // wait has ended.
     bool requestWaiting = false;
-    QList<QSerialPortInfo> deferredProbes;
+    QList<PortDescription> deferredProbes;
     void runDeferredProbes();
 
     QEventLoop *waitingLoop = nullptr;

@@ -2,7 +2,7 @@
 
 #include "devicelog.h"
 
-#include "unlistedportinfo.h"
+#include <utility>
 
 namespace {
 
@@ -12,16 +12,16 @@ SerialPortMonitor::PortSource &portSource()
     return source;
 }
 
-QList<QSerialPortInfo> &unlistedPorts()
+QList<PortDescription> &unlistedPorts()
 {
-    static QList<QSerialPortInfo> ports;
+    static QList<PortDescription> ports;
     return ports;
 }
 
-bool containsName(const QList<QSerialPortInfo> &list, const QString &name)
+bool containsName(const QList<PortDescription> &list, const QString &name)
 {
-    for (const QSerialPortInfo &info : list) {
-        if (info.portName() == name)
+    for (const PortDescription &port : list) {
+        if (port.portName == name)
             return true;
     }
     return false;
@@ -43,41 +43,43 @@ void SerialPortMonitor::setPortSource(PortSource source)
 void SerialPortMonitor::addUnlistedPort(const QString &path, const QString &description)
 {
     removeUnlistedPort(path);
-    unlistedPorts().append(unlistedPortInfo(path, description));
+    unlistedPorts().append(PortDescription{path, description});
 }
 
 void SerialPortMonitor::removeUnlistedPort(const QString &path)
 {
-    QList<QSerialPortInfo> &ports = unlistedPorts();
-    for (int i = ports.size() - 1; i >= 0; --i) {
-        if (ports.at(i).portName() == path)
-            ports.removeAt(i);
+    QList<PortDescription> &ports = unlistedPorts();
+    for (auto it = ports.begin(); it != ports.end();) {
+        if (it->portName == path)
+            it = ports.erase(it);
+        else
+            ++it;
     }
 }
 
 void SerialPortMonitor::checkForPortChanges()
 {
     const PortSource &source = portSource();
-    const QList<QSerialPortInfo> listed = source ? source() : QSerialPortInfo::availablePorts();
-    const QList<QSerialPortInfo> &unlisted = unlistedPorts();
-    QList<QSerialPortInfo> current = unlisted;
-    for (const QSerialPortInfo &entry : listed) {
-        if (!containsName(unlisted, entry.portName()))
+    const QList<PortDescription> listed = source ? source() : describeSystemPorts();
+    const QList<PortDescription> &unlisted = unlistedPorts();
+    QList<PortDescription> current = unlisted;
+    for (const PortDescription &entry : listed) {
+        if (!containsName(unlisted, entry.portName))
             current.append(entry);
     }
 
     // A receiver of portConnected may wait in a nested event loop for seconds;
     // this timer's next time-out is not delivered meanwhile, so no second poll
     // starts before this one has stored its list.
-    for (const QSerialPortInfo &entry : current) {
-        if (!containsName(ports, entry.portName())) {
-            qCDebug(deviceLog) << "New serial port added:" << entry.portName();
+    for (const PortDescription &entry : std::as_const(current)) {
+        if (!containsName(ports, entry.portName)) {
+            qCDebug(deviceLog) << "New serial port added:" << entry.portName;
             emit portConnected(entry);
         }
     }
-    for (const QSerialPortInfo &entry : qAsConst(ports)) {
-        if (!containsName(current, entry.portName())) {
-            qCDebug(deviceLog) << "Serial port removed:" << entry.portName();
+    for (const PortDescription &entry : std::as_const(ports)) {
+        if (!containsName(current, entry.portName)) {
+            qCDebug(deviceLog) << "Serial port removed:" << entry.portName;
             emit portDisconnected(entry);
         }
     }

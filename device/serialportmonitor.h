@@ -3,17 +3,18 @@
 
 #include <QList>
 #include <QObject>
-#include <QSerialPortInfo>
 #include <QTimer>
 
 #include <functional>
+
+#include "portdescription.h"
 
 class SerialPortMonitor : public QObject
 {
     Q_OBJECT
 
 public:
-    using PortSource = std::function<QList<QSerialPortInfo>()>;
+    using PortSource = std::function<QList<PortDescription>()>;
 
     SerialPortMonitor();
 
@@ -28,8 +29,8 @@ public:
     static void removeUnlistedPort(const QString &path);
 
 signals:
-    void portConnected(QSerialPortInfo info);
-    void portDisconnected(QSerialPortInfo info);
+    void portConnected(PortDescription info);
+    void portDisconnected(PortDescription info);
 
 public slots:
     void checkForPortChanges();
@@ -38,7 +39,7 @@ private:
     friend struct PortAccess; // tests
 
     QTimer timer;
-    QList<QSerialPortInfo> ports;
+    QList<PortDescription> ports;
 };
 
 #endif // SERIALPORTMONITOR_H

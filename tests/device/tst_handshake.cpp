@@ -7,7 +7,6 @@
 #include "instrumentfixture.h"
 #include "port.h"
 #include "portaccess.h"
-#include "unlistedportinfo.h"
 
 Q_DECLARE_METATYPE(CommandFault)
 
@@ -88,7 +87,7 @@ private slots:
         InstrumentEmulator other;
         QVERIFY(other.openPseudoTerminal());
         log.clear();
-        listPorts({unlistedPortInfo(instrument.devicePath()), unlistedPortInfo(other.devicePath())});
+        listPorts({instrument.devicePath(), other.devicePath()});
         QTRY_COMPARE_WITH_TIMEOUT(log.count("New serial port added: \"" + other.devicePath() + '"'), 1, 2000);
         QTest::qWait(50);
         QCOMPARE(log.count(QStringLiteral("check COM called")), 0);
@@ -164,18 +163,17 @@ private slots:
         QSignalSpy found(&port, &Port::validPortFound);
         QSignalSpy lost(&port, &Port::validPortDisconnected);
         DebugCapture log;
-        listPorts({unlistedPortInfo(first.devicePath())});
+        listPorts({first.devicePath()});
         QTRY_COMPARE_WITH_TIMEOUT(log.count(QStringLiteral("lame")), 1, 3000);
         QCOMPARE(log.count(QStringLiteral("QSerialPort::NoError")), 1);
         QCOMPARE(lost.count(), 1);
         QCOMPARE(first.requests(), identifyFrames(4));
 
-        listPorts({unlistedPortInfo(first.devicePath()), unlistedPortInfo(second.devicePath())});
+        listPorts({first.devicePath(), second.devicePath()});
         QTRY_COMPARE_WITH_TIMEOUT(log.count(QStringLiteral("lame")), 3, 3000);
         QCOMPARE(second.requests(), identifyFrames(8));
 
-        listPorts({unlistedPortInfo(first.devicePath()), unlistedPortInfo(second.devicePath()),
-                   unlistedPortInfo(instrument.devicePath())});
+        listPorts({first.devicePath(), second.devicePath(), instrument.devicePath()});
         QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, 3000);
         QTest::qWait(50);
         QCOMPARE(instrument.requests(), identifyFrames(4));
@@ -188,7 +186,7 @@ private slots:
         Port port;
         QSignalSpy found(&port, &Port::validPortFound);
         DebugCapture log;
-        listPorts({unlistedPortInfo(QStringLiteral("/dev/no-such-port"))});
+        listPorts({QStringLiteral("/dev/no-such-port")});
         QTRY_COMPARE_WITH_TIMEOUT(log.count(QStringLiteral("check COM called")), 1, 2000);
         QTest::qWait(50);
         QCOMPARE(log.count(QStringLiteral("serial opened")), 0);
@@ -196,8 +194,7 @@ private slots:
         QVERIFY(!PortAccess::serialPort(port).isOpen());
 
         // The instrument listed after it is still found.
-        listPorts({unlistedPortInfo(QStringLiteral("/dev/no-such-port")),
-                   unlistedPortInfo(instrument.devicePath())});
+        listPorts({QStringLiteral("/dev/no-such-port"), instrument.devicePath()});
         QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, 3000);
     }
 
@@ -214,7 +211,7 @@ private slots:
         Port port;
         QSignalSpy found(&port, &Port::validPortFound);
         DebugCapture log;
-        listPorts({unlistedPortInfo(silent.devicePath()), unlistedPortInfo(instrument.devicePath())});
+        listPorts({silent.devicePath(), instrument.devicePath()});
         QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, 7000);
 
         const qint64 opened = log.timeOf(QStringLiteral("serial opened"));
@@ -252,7 +249,7 @@ private slots:
         instrument.setFault(6, mute);
         // Another port is reported while the request waits, then the
         // instrument is pulled, which ends the wait at once.
-        QTimer::singleShot(50, [&] { port.checkIfPortIsValidForDataExchange(unlistedPortInfo(next.devicePath())); });
+        QTimer::singleShot(50, [&] { port.checkIfPortIsValidForDataExchange(PortDescription{next.devicePath(), {}}); });
         QTimer::singleShot(100, &instrument, &InstrumentEmulator::unplug);
 
         DebugCapture log;

@@ -1,33 +1,34 @@
 #include <QElapsedTimer>
+#include <QSerialPortInfo>
 #include <QtTest>
 
 #include "debugcapture.h"
 #include "portaccess.h"
-#include "unlistedportinfo.h"
 #include "serialportmonitor.h"
 
 namespace {
 
-QList<QSerialPortInfo> portList(const QStringList &names, const QString &description = {})
+QList<PortDescription> portList(const QStringList &names, const QString &description = {})
 {
-    QList<QSerialPortInfo> list;
+    QList<PortDescription> list;
     for (const QString &name : names)
-        list.append(unlistedPortInfo(name, description));
+        list.append(PortDescription{name, description});
     return list;
 }
 
-// Records the names a monitor reports, tagged + for added and - for removed.
+// Records what a monitor reports, tagged + for added and - for removed.
 struct Reports
 {
-    QStringList added, removed, order;
+    QStringList added, addedDescriptions, removed, order;
     explicit Reports(SerialPortMonitor &monitor)
     {
-        QObject::connect(&monitor, &SerialPortMonitor::portConnected, [this](const QSerialPortInfo &info) {
-            added << info.portName();
+        QObject::connect(&monitor, &SerialPortMonitor::portConnected, [this](const PortDescription &port) {
+            added << port.portName;
+            addedDescriptions << port.description;
             order << "+";
         });
-        QObject::connect(&monitor, &SerialPortMonitor::portDisconnected, [this](const QSerialPortInfo &info) {
-            removed << info.portName();
+        QObject::connect(&monitor, &SerialPortMonitor::portDisconnected, [this](const PortDescription &port) {
+            removed << port.portName;
             order << "-";
         });
     }
@@ -53,15 +54,17 @@ private slots:
         SerialPortMonitor::setPortSource({});
     }
 
-    void portInfoCarriesNameAndDescription()
+    // The name kept of a listed port is one a serial port opens as that port.
+    void systemPortRoundTrip()
     {
-        const QSerialPortInfo info = unlistedPortInfo(QStringLiteral("/dev/pts/7"), QStringLiteral("Emulator"));
-        QVERIFY(!info.isNull());
-        QCOMPARE(info.portName(), QStringLiteral("/dev/pts/7"));
-        QCOMPARE(info.description(), QStringLiteral("Emulator"));
-        QCOMPARE(info.systemLocation(), QStringLiteral("/dev/pts/7"));
-        const QSerialPortInfo copy = info;
-        QCOMPARE(copy.portName(), info.portName());
+        const QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
+        if (listed.isEmpty())
+            QSKIP("this machine lists no serial port");
+        QSerialPort serial;
+        serial.setPortName(describePort(listed.constFirst()).portName);
+        const PortDescription found = describePort(QSerialPortInfo(serial));
+        QCOMPARE(found.portName, listed.constFirst().portName());
+        QCOMPARE(found.description, listed.constFirst().description());
     }
 
     void changes_data()
@@ -109,24 +112,57 @@ private slots:
         QCOMPARE(lines.lines(), log);
         QCOMPARE(reports.order, repeated("+", added.size()) + repeated("-", removed.size()));
         QStringList stored;
-        for (const QSerialPortInfo &info : PortAccess::knownPorts(monitor))
-            stored << info.portName();
+        for (const PortDescription &port : PortAccess::knownPorts(monitor))
+            stored << port.portName;
         QCOMPARE(stored, after);
     }
 
-    // The process's own ports go ahead of the system's and leave as an unplugged port would.
+    // The process's own ports go ahead of the listed ones, are reported as
+    // listed ones are, once even when the source lists them too, and leave as
+    // an unplugged port would.
+    void unlistedPortsComeFirst_data()
+    {
+        QTest::addColumn<bool>("systemList");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<QStringList>("descriptions");
+
+        QTest::newRow("ahead of the source's ports") << false << QStringList{"COM1", "COM2"}
+                << QStringList{"/dev/pts/9", "COM1", "COM2"} << QStringList{"Demo", "Listed", "Listed"};
+        QTest::newRow("listed by the source too") << false << QStringList{"COM1", "/dev/pts/9"}
+                << QStringList{"/dev/pts/9", "COM1"} << QStringList{"Demo", "Listed"};
+        // Straight from Qt rather than through describeSystemPorts().
+        QStringList systemNames{"/dev/pts/9"}, systemDescriptions{"Demo"};
+        for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+            systemNames << info.portName();
+            systemDescriptions << info.description();
+        }
+        QTest::newRow("ahead of the system's ports") << true << QStringList() << systemNames << systemDescriptions;
+    }
     void unlistedPortsComeFirst()
     {
+        QFETCH(bool, systemList);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, added);
+        QFETCH(QStringList, descriptions);
+
+        const QString path = QStringLiteral("/dev/pts/9");
         SerialPortMonitor monitor;
         Reports reports(monitor);
-        SerialPortMonitor::setPortSource([] { return portList({"COM1", "/dev/pts/9"}); });
-        SerialPortMonitor::addUnlistedPort(QStringLiteral("/dev/pts/9"));
+        if (systemList)
+            SerialPortMonitor::setPortSource({});
+        else
+            SerialPortMonitor::setPortSource([&] { return portList(listed, "Listed"); });
+        SerialPortMonitor::addUnlistedPort(path, QStringLiteral("Demo"));
         monitor.checkForPortChanges();
-        SerialPortMonitor::removeUnlistedPort(QStringLiteral("/dev/pts/9"));
-        SerialPortMonitor::setPortSource([] { return portList({"COM1"}); });
+        SerialPortMonitor::removeUnlistedPort(path);
+        listed.removeAll(path);
         monitor.checkForPortChanges();
-        QCOMPARE(reports.added, (QStringList{"/dev/pts/9", "COM1"}));
-        QCOMPARE(reports.removed, QStringList{"/dev/pts/9"});
+        SerialPortMonitor::setPortSource({});
+
+        QCOMPARE(reports.added, added);
+        QCOMPARE(reports.addedDescriptions, descriptions);
+        QCOMPARE(reports.removed, QStringList{path});
     }
 
     void changedDescriptionIsNotReported()
@@ -139,7 +175,7 @@ private slots:
         monitor.checkForPortChanges();
         QVERIFY(reports.order.isEmpty());
         // The stored list is the new one all the same.
-        QCOMPARE(PortAccess::knownPorts(monitor).constFirst().description(), QStringLiteral("Instrument"));
+        QCOMPARE(PortAccess::knownPorts(monitor).constFirst().description, QStringLiteral("Instrument"));
     }
 
     void firstPollComesFromTheTimer()

@@ -10,14 +10,13 @@
 #include "portaccess.h"
 #include "portlisting.h"
 #include "serialportmonitor.h"
-#include "unlistedportinfo.h"
 
 namespace {
 
 bool monitorKnows(Port &port, const QString &path)
 {
-    for (const QSerialPortInfo &info : PortAccess::knownPorts(PortAccess::monitor(port))) {
-        if (info.portName() == path)
+    for (const PortDescription &known : PortAccess::knownPorts(PortAccess::monitor(port))) {
+        if (known.portName == path)
             return true;
     }
     return false;
@@ -40,10 +39,10 @@ bool waitFor(const std::function<bool()> &condition, int timeoutMs)
 void listEmulatorPort(InstrumentEmulator &emulator)
 {
     const QPointer<InstrumentEmulator> guarded(&emulator);
-    SerialPortMonitor::setPortSource([guarded]() -> QList<QSerialPortInfo> {
+    SerialPortMonitor::setPortSource([guarded]() -> QList<PortDescription> {
         if (!guarded || !guarded->isOpen())
             return {};
-        return {unlistedPortInfo(guarded->devicePath(), QStringLiteral("Ormeda emulator"))};
+        return {PortDescription{guarded->devicePath(), QStringLiteral("Ormeda emulator")}};
     });
 }
 

@@ -9,7 +9,7 @@ struct PortAccess
     static SerialPortMonitor &monitor(Port &p) { return p.monitor; }
     static QSerialPort &serialPort(Port &p) { return p.serialPort; }
     static QByteArray &responseBuffer(Port &p) { return p.responseBuffer; }
-    static QList<QSerialPortInfo> &knownPorts(SerialPortMonitor &m) { return m.ports; }
+    static QList<PortDescription> &knownPorts(SerialPortMonitor &m) { return m.ports; }
     static QTimer &pollTimer(SerialPortMonitor &m) { return m.timer; }
 };
 

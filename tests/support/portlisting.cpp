@@ -2,8 +2,11 @@
 
 #include "serialportmonitor.h"
 
-void listPorts(const QList<QSerialPortInfo> &ports)
+void listPorts(const QStringList &paths)
 {
+    QList<PortDescription> ports;
+    for (const QString &path : paths)
+        ports.append(PortDescription{path, {}});
     SerialPortMonitor::setPortSource([ports]() { return ports; });
 }
 
