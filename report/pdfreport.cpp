@@ -80,8 +80,9 @@ bool print_with_alike_pages(PagedPrint &pages, const ReportModel &model, const Q
     return true;
 }
 
-bool write_report(const ReportModel &model, const QString &fileName, bool alikePages)
+bool write_report(const ReportModel &model, const QString &fileName, bool alikePages, ValuesTableDrawing *drawing)
 {
+    *drawing = ValuesTableDrawing::Whole;
     // The PDF writer fails without a word on a target it cannot create, so the
     // file is opened here; it takes the chosen name only once complete.
     QSaveFile file(fileName);
@@ -100,7 +101,9 @@ bool write_report(const ReportModel &model, const QString &fileName, bool alikeP
     for (int i = 0; i < model.data.values.size(); ++i)
         lines << model.valueRow(i);
 
-    if (!alikePages || !print_with_alike_pages(pages, model, lines, pageWidth)) {
+    if (alikePages && print_with_alike_pages(pages, model, lines, pageWidth)) {
+        *drawing = ValuesTableDrawing::AlikePages;
+    } else {
         QTextDocument document;
         document.setDefaultFont(report_font());
         pages.prepare(document);
@@ -118,10 +121,17 @@ bool write_report(const ReportModel &model, const QString &fileName, bool alikeP
 
 bool write_pdf_report(const ReportModel &model, const QString &fileName)
 {
-    return write_report(model, fileName, true);
+    ValuesTableDrawing drawing;
+    return write_report(model, fileName, true, &drawing);
+}
+
+bool write_pdf_report_telling(const ReportModel &model, const QString &fileName, ValuesTableDrawing *drawing)
+{
+    return write_report(model, fileName, true, drawing);
 }
 
 bool write_whole_pdf_report(const ReportModel &model, const QString &fileName)
 {
-    return write_report(model, fileName, false);
+    ValuesTableDrawing drawing;
+    return write_report(model, fileName, false, &drawing);
 }

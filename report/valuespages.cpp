@@ -99,6 +99,7 @@ ValuesPages::ValuesPages(QTextDocument &shortCopy, QTextTable *table, int tableR
             cell.origin = layout->blockBoundingRect(block).topLeft() - cell.layoutPos + rounding;
             cell.linePos = line.position();
             cell.lineWidth = line.width();
+            cell.leadingIncluded = line.leadingIncluded();
             cell.option = text->textOption();
             cell.font = QFont(block.charFormat().font(), device);
             cells << cell;
@@ -152,6 +153,10 @@ void ValuesPages::layOut(QTextLayout &text, const Cell &cell)
     text.setTextOption(cell.option);
     text.beginLayout();
     QTextLine line = text.createLine();
+    // The document counts the font's leading into its lines' height. Where the
+    // font engine gives the font a leading (Qt 6 takes the font's own line gap)
+    // that changes the line's box, though not where its text goes.
+    line.setLeadingIncluded(cell.leadingIncluded);
     line.setLineWidth(cell.lineWidth);
     line.setPosition(cell.linePos);
     text.endLayout();

@@ -52,6 +52,7 @@ private:
         QPointF layoutPos; // the layout's position, and its one line's
         QPointF linePos;
         qreal lineWidth = 0;
+        bool leadingIncluded = false;
         QTextOption option;
         QFont font;
     };

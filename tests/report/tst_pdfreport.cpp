@@ -13,7 +13,6 @@
 #include "mainwindowaccess.h"
 #include "modaldriver.h"
 #include "pathlock.h"
-#include "pdfreport.h"
 #include "pdftools.h"
 #include "settingssandbox.h"
 #include "urlcatcher.h"
@@ -241,70 +240,6 @@ private slots:
         }
         QCOMPARE(lines.filter(QStringLiteral("Номер")).size(), 1);
         QVERIFY(lines.join('\n').count(QChar('\f')) >= 2); // three pages or more
-    }
-
-    // Pages of a long table drawn from one laid-out page come out as the table laid out whole.
-    void longTableAsLaidOutWhole_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<float>("special"); // every seventh value, 0: none
-        QTest::addColumn<bool>("longHeader"); // every field filled, a tall logo
-        QTest::newRow("a few pages") << 400 << 0.0f << false;
-        QTest::newRow("many pages") << 3000 << 0.0f << false;
-        QTest::newRow("not finite values") << 600 << std::numeric_limits<float>::quiet_NaN() << false;
-        QTest::newRow("texts too long for the quick way") << 600 << 3.0e38f << false;
-        QTest::newRow("long header") << 600 << 0.0f << true;
-    }
-
-    void longTableAsLaidOutWhole()
-    {
-        QFETCH(int, count);
-        QFETCH(float, special);
-        QFETCH(bool, longHeader);
-        if (longHeader) {
-            for (QLineEdit *edit : ui->centralwidget->findChildren<QLineEdit *>())
-                edit->setText(QStringLiteral("Заполнено"));
-            QImage logo(200, 600, QImage::Format_RGB32);
-            logo.fill(Qt::darkGreen);
-            MainWindowAccess::logo(*window) = logo;
-        }
-        QVector<float> values;
-        for (int i = 0; i < count; ++i)
-            values << (special != 0 && i % 7 == 3 ? (i % 2 ? special : -special) : float(i % 250) / 3.0f);
-        show_block(QStringLiteral("3 HB"), values);
-        ui->report_graph_checkbox->setChecked(true);
-        ReportModel model = window->collect_report_model(false, QSize(600, 400));
-        model.finishPlots();
-        const QString quick = dir.filePath(QStringLiteral("quick.pdf"));
-        const QString whole = dir.filePath(QStringLiteral("whole.pdf"));
-        QVERIFY(write_pdf_report(model, quick));
-        QVERIFY(write_whole_pdf_report(model, whole));
-
-        QCOMPARE(pdf_lines(quick), pdf_lines(whole));
-        const QList<QImage> quickPages = pdf_pages(quick, 30);
-        const QList<QImage> wholePages = pdf_pages(whole, 30);
-        QCOMPARE(quickPages.size(), wholePages.size());
-        QVERIFY(quickPages.size() > 3);
-        for (int page = 0; page < quickPages.size(); ++page)
-            QVERIFY2(quickPages.at(page) == wholePages.at(page), qPrintable(QString::number(page + 1)));
-    }
-
-    // Wherever the table ends on its last page, from one row to a full page, the
-    // quick way pages it as the whole layout does.
-    void everyTableEndAsLaidOutWhole()
-    {
-        for (int count = 300; count < 360; ++count) {
-            QVector<float> values;
-            for (int i = 0; i < count; ++i)
-                values << float(i);
-            show_block(QStringLiteral("3 HB"), values);
-            const ReportModel model = window->collect_report_model(false, QSize(600, 400));
-            const QString quick = dir.filePath(QStringLiteral("end-quick.pdf"));
-            const QString whole = dir.filePath(QStringLiteral("end-whole.pdf"));
-            QVERIFY(write_pdf_report(model, quick));
-            QVERIFY(write_whole_pdf_report(model, whole));
-            QVERIFY2(pdf_lines(quick) == pdf_lines(whole), qPrintable(QString::number(count)));
-        }
     }
 
     // Fault: after a double click on one block and a single click on another, toggling the
