@@ -331,5 +331,13 @@ Please check write permissions and whether the previous version of the file is o
         <source>Сохранение отчёта…</source>
         <translation>Saving the report…</translation>
     </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>%1 из %2 (%3 %)</source>
+        <translation>%1 of %2 (%3 %)</translation>
+    </message>
 </context>
 </TS>

@@ -1,11 +1,16 @@
 #include "blockcsv.h"
 
+#include <QCoreApplication>
+
 #include "valuetext.h"
 
-QByteArray block_csv(const QVector<float> &values)
+QByteArray block_csv(const QVector<float> &values, const CsvFormat &format)
 {
-    QByteArray csv = "number,value\r\n";
+    QVector<QStringList> rows;
+    rows.reserve(values.size() + 1);
+    rows << QStringList{QCoreApplication::translate("MainWindow", "Номер"),
+                        QCoreApplication::translate("MainWindow", "Значение")};
     for (int i = 0; i < values.size(); ++i)
-        csv += QByteArray::number(i + 1) + ',' + value_full_text(values.at(i)).toLatin1() + "\r\n";
-    return csv;
+        rows << QStringList{QString::number(i + 1), format.number(value_full_text(values.at(i)))};
+    return csv_document(rows, format);
 }

@@ -62,6 +62,6 @@ void MainWindow::on_action_export_csv_triggered()
         QFileDialog::getSaveFileName(this, tr("Сохранить блок в CSV"), proposal, QStringLiteral("(*.csv)"));
     if (path.isEmpty())
         return;
-    if (!write_file_atomically(path, block_csv(values)))
+    if (!write_file_atomically(path, block_csv(values, CsvFormat::forLocale())))
         show_save_failure_box();
 }

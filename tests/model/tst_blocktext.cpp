@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "blockcsv.h"
+#include "csvtable.h"
 #include "blockname.h"
 #include "valuetext.h"
 
@@ -50,7 +51,47 @@ private slots:
         QCOMPARE(value_decimals(value), decimals);
         QCOMPARE(value_display_text(value), text);
         QCOMPARE(value_full_text(value), full);
-        QCOMPARE(block_csv({value, 1.5f}), ("number,value\r\n1," + full + "\r\n2,1.5\r\n").toLatin1());
+        const CsvFormat point;
+        QCOMPARE(block_csv({value, 1.5f}, point), "\xEF\xBB\xBFНомер,Значение\r\n1," + full.toUtf8() + "\r\n2,1.5\r\n");
+    }
+
+    // CSV as the spreadsheet of the system's settings reads it.
+    void csv_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QVector<QStringList>>("rows");
+        QTest::addColumn<QByteArray>("csv");
+
+        const QVector<QStringList> plain{{"A", "B"}, {"1", "-2.5"}};
+        QTest::newRow("point: comma and point") << "en_US" << plain << QByteArray("A,B\r\n1,-2.5\r\n");
+        QTest::newRow("comma: semicolon and comma") << "ru_RU" << plain << QByteArray("A;B\r\n1;-2,5\r\n");
+        QTest::newRow("German as Russian") << "de_DE" << plain << QByteArray("A;B\r\n1;-2,5\r\n");
+        const QVector<QStringList> awkward{{"Шов; 1", "a,b", "say \"x\"", "two\nlines", ""}};
+        QTest::newRow("quoted where needed, comma") << "en_US" << awkward
+                                                    << QByteArray("Шов; 1,\"a,b\",\"say \"\"x\"\"\",\"two\nlines\",\r\n");
+        QTest::newRow("quoted where needed, semicolon")
+            << "ru_RU" << awkward << QByteArray("\"Шов; 1\";a,b;\"say \"\"x\"\"\";\"two\nlines\";\r\n");
+    }
+
+    void csv()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QVector<QStringList>, rows);
+        QFETCH(QByteArray, csv);
+        const CsvFormat format = CsvFormat::forLocale(QLocale(locale));
+        QVector<QStringList> written = rows;
+        for (QStringList &row : written)
+            for (QString &cell : row)
+                if (cell.startsWith(QLatin1Char('-')) || (!cell.isEmpty() && cell.at(0).isDigit()))
+                    cell = format.number(cell);
+        QCOMPARE(csv_document(written, format), "\xEF\xBB\xBF" + csv);
+    }
+
+    void block_csv_in_a_comma_locale()
+    {
+        const QByteArray csv = block_csv({2.5f, -0.0f, 1e10f, std::numeric_limits<float>::quiet_NaN()},
+                                         CsvFormat::forLocale(QLocale(QLocale::Russian, QLocale::Russia)));
+        QCOMPARE(csv, QByteArray("\xEF\xBB\xBFНомер;Значение\r\n1;2,5\r\n2;-0\r\n3;1e+10\r\n4;nan\r\n"));
     }
 
     void clean_name_data()

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "../report/modaldriver.h"
+#include "csvtable.h"
 #include "urlcatcher.h"
 #include "valuetable.h"
 #include "viewtestwindow.h"
@@ -201,7 +202,11 @@ private slots:
         QCOMPARE(driver.seen.at(0).nameFilters, QStringList{"(*.csv)"});
         QFile csv(path);
         QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(csv.readAll(), QByteArray("number,value\r\n1,0.1\r\n2,12.345\r\n3,-0\r\n"));
+        // In the system's own format, whichever it is.
+        const CsvFormat format = CsvFormat::forLocale(QLocale::system());
+        const QString s = format.separator;
+        QCOMPARE(QString::fromUtf8(csv.readAll()), "\uFEFFНомер" + s + "Значение\r\n1" + s + format.number("0.1")
+                                                       + "\r\n2" + s + format.number("12.345") + "\r\n3" + s + "-0\r\n");
         QVERIFY(viewer.urls.isEmpty());
     }
 

@@ -1,0 +1,85 @@
+// How a block holds its tolerance: the values outside it and Cp, Cpk.
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+#include "toleranceassessment.h"
+
+Q_DECLARE_METATYPE(Limits)
+
+namespace {
+
+const float NaN = std::numeric_limits<float>::quiet_NaN();
+
+Limits limits(double min, double max, bool shown = true)
+{
+    Limits limits;
+    limits.shown = shown;
+    limits.min = min;
+    limits.max = max;
+    return limits;
+}
+
+} // namespace
+
+class TestToleranceAssessment : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void figures_data()
+    {
+        QTest::addColumn<QVector<float>>("values");
+        QTest::addColumn<Limits>("limits");
+        QTest::addColumn<QString>("outside");
+        QTest::addColumn<QString>("share");
+        QTest::addColumn<QString>("cp");
+        QTest::addColumn<QString>("cpk");
+
+        // Mean 2.5, σ √(5/3) = 1.29099: Cp = 10 / 7.7460 = 1.29, Cpk = min(7.5, 2.5) / 3.8730 = 0.65.
+        QTest::newRow("inside") << QVector<float>{1, 2, 3, 4} << limits(0, 10) << "0 из 4 (0.0 %)" << "0 (0.0 %)"
+                                << "1.29" << "0.65";
+        // Mean off the middle on the other side: the nearer limit is the upper one.
+        QTest::newRow("near the upper limit") << QVector<float>{8, 9} << limits(0, 10) << "0 из 2 (0.0 %)"
+                                              << "0 (0.0 %)" << "2.36" << "0.71";
+        QTest::newRow("some out") << QVector<float>{-1, 2, 3, 11, 12, 5, 6} << limits(0, 10) << "3 из 7 (42.9 %)"
+                                  << "3 (42.9 %)" << "0.35" << "0.32";
+        // The mean outside the limits gives a negative Cpk.
+        QTest::newRow("every value out") << QVector<float>{20, 30} << limits(0, 10) << "2 из 2 (100.0 %)"
+                                         << "2 (100.0 %)" << "0.24" << "-0.71";
+        // As the table colours them: 10.001 shows as 10.0 and is inside.
+        QTest::newRow("cut onto a limit") << QVector<float>{10.001f, 10.09f, 5} << limits(0, 10)
+                                          << "0 из 3 (0.0 %)" << "0 (0.0 %)" << "0.57" << "0.19";
+        QTest::newRow("one value") << QVector<float>{5} << limits(0, 10) << "0 из 1 (0.0 %)" << "0 (0.0 %)"
+                                   << "—" << "—";
+        QTest::newRow("no spread") << QVector<float>{3, 3, 3} << limits(0, 10) << "0 из 3 (0.0 %)" << "0 (0.0 %)"
+                                   << "—" << "—";
+        QTest::newRow("a NaN") << QVector<float>{1, NaN, 3} << limits(0, 10) << "0 из 3 (0.0 %)" << "0 (0.0 %)"
+                               << "—" << "—";
+        QTest::newRow("an infinity") << QVector<float>{1, float(INFINITY)} << limits(0, 10) << "1 из 2 (50.0 %)"
+                                     << "1 (50.0 %)" << "—" << "—";
+        QTest::newRow("empty block") << QVector<float>{} << limits(0, 10) << "—" << "—" << "—" << "—";
+        QTest::newRow("limits off") << QVector<float>{-5, 50} << limits(0, 10, false) << "—" << "—" << "—" << "—";
+    }
+
+    void figures()
+    {
+        QFETCH(QVector<float>, values);
+        QFETCH(Limits, limits);
+        QFETCH(QString, outside);
+        QFETCH(QString, share);
+        QFETCH(QString, cp);
+        QFETCH(QString, cpk);
+
+        const ToleranceAssessment assessment = assess_tolerance(values, block_statistics(values), limits);
+        QCOMPARE(outside_of_count_text(assessment), outside);
+        QCOMPARE(outside_share_text(assessment), share);
+        QCOMPARE(capability_text(assessment, assessment.cp), cp);
+        QCOMPARE(capability_text(assessment, assessment.cpk), cpk);
+        QCOMPARE(assessment.within(), assessment.outside == 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestToleranceAssessment)
+#include "tst_toleranceassessment.moc"
