@@ -1,0 +1,20 @@
+# cmake -DPROGRAM=<file> -DFORBIDDEN=<regex> -P check_links.cmake
+# Fails when the program loads a Qt library whose module name matches FORBIDDEN.
+file(GET_RUNTIME_DEPENDENCIES EXECUTABLES "${PROGRAM}" RESOLVED_DEPENDENCIES_VAR loaded
+     UNRESOLVED_DEPENDENCIES_VAR missing PRE_EXCLUDE_REGEXES "^ld-linux" POST_EXCLUDE_REGEXES "^/lib64")
+set(qt "")
+foreach(library IN LISTS loaded missing)
+  get_filename_component(name "${library}" NAME)
+  if(name MATCHES "Qt[0-9]*[A-Za-z]+")
+    list(APPEND qt "${name}")
+  endif()
+endforeach()
+message(STATUS "Qt libraries of ${PROGRAM}: ${qt}")
+foreach(name IN LISTS qt)
+  if(name MATCHES "Qt[0-9]*(${FORBIDDEN})")
+    message(FATAL_ERROR "${PROGRAM} loads ${name}")
+  endif()
+endforeach()
+if(NOT qt MATCHES "Qt[0-9]*Core")
+  message(FATAL_ERROR "no Qt Core among the libraries of ${PROGRAM}: the check read nothing")
+endif()
