@@ -14,6 +14,13 @@ int main(int argc, char *argv[])
     StartOptions options;
     if (const auto code = readCommandLine(commandLineArguments(argc, argv), false, &options))
         return *code;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Laid out in device pixels, the window would shrink on a screen scaled to 150 %
+    // or 200 %; Qt 6 scales by itself. A scale of 1.5 stays 1.5, as Qt 6 keeps it.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+#endif
     QApplication app(argc, argv);
     if (const auto code = readCommandLine(QCoreApplication::arguments(), true, &options))
         return *code;

@@ -3,7 +3,6 @@
 // memory, the longest pause of the window's event loop and the size of the file
 // for each; other sizes can be given as arguments.
 #include <QApplication>
-#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QListWidget>
@@ -16,6 +15,7 @@
 #include "exportmeter.h"
 #include "instrumentfixture.h"
 #include "mainwindowaccess.h"
+#include "urlcatcher.h"
 
 namespace {
 
@@ -30,13 +30,6 @@ QVector<float> make_values(int n)
 
 } // namespace
 
-class Viewer : public QObject
-{
-    Q_OBJECT
-public slots:
-    void open(const QUrl &) {}
-};
-
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
@@ -45,8 +38,8 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     listPorts({}); // no serial port of this machine is probed
-    Viewer viewer;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
+    UrlCatcher viewer; // no viewer opens the reports
+    viewer.catchFileUrls();
 
     MainWindow window;
     window.show();
@@ -80,4 +73,3 @@ int main(int argc, char **argv)
     return 0;
 }
 
-#include "bench_report_pdf.moc"

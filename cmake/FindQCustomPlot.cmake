@@ -1,10 +1,22 @@
-# Provides QCustomPlot::QCustomPlot. Debian's package brings a CMake package of its own;
-# the library's own shared build (its qmake project, as on Windows) brings only the
-# header and the library, looked up under QCustomPlot_ROOT or CMAKE_PREFIX_PATH.
-find_package(QCustomPlot CONFIG QUIET)
-if(TARGET QCustomPlot::QCustomPlot)
-  set(QCustomPlot_FOUND TRUE)
-  return()
+# Provides QCustomPlot::QCustomPlot, built for the Qt of ORMEDA_QT_MAJOR: a library
+# built for the other Qt would load both into one process. Debian brings a CMake
+# package per Qt, QCustomPlot for Qt 5 and QCustomPlotQt6 for Qt 6; the library's own
+# shared build (its qmake project, as on Windows) brings only the header and the
+# library, looked up under QCustomPlot_ROOT or CMAKE_PREFIX_PATH.
+if(ORMEDA_QT_MAJOR EQUAL 6)
+  find_package(QCustomPlotQt6 CONFIG QUIET)
+  if(TARGET QCustomPlotQt6::QCustomPlotQt6)
+    add_library(QCustomPlot::QCustomPlot INTERFACE IMPORTED)
+    set_target_properties(QCustomPlot::QCustomPlot PROPERTIES INTERFACE_LINK_LIBRARIES QCustomPlotQt6::QCustomPlotQt6)
+    set(QCustomPlot_FOUND TRUE)
+    return()
+  endif()
+else()
+  find_package(QCustomPlot CONFIG QUIET)
+  if(TARGET QCustomPlot::QCustomPlot)
+    set(QCustomPlot_FOUND TRUE)
+    return()
+  endif()
 endif()
 
 find_path(QCustomPlot_INCLUDE_DIR qcustomplot.h PATH_SUFFIXES include)
@@ -21,7 +33,7 @@ if(QCustomPlot_FOUND)
   set_target_properties(QCustomPlot::QCustomPlot PROPERTIES
     INTERFACE_INCLUDE_DIRECTORIES "${QCustomPlot_INCLUDE_DIR}"
     INTERFACE_COMPILE_DEFINITIONS QCUSTOMPLOT_USE_LIBRARY
-    INTERFACE_LINK_LIBRARIES "Qt5::Widgets;Qt5::PrintSupport")
+    INTERFACE_LINK_LIBRARIES "Qt::Widgets;Qt::PrintSupport")
   if(QCustomPlot_LIBRARY_RELEASE)
     set_property(TARGET QCustomPlot::QCustomPlot APPEND PROPERTY IMPORTED_CONFIGURATIONS RELEASE)
     set_target_properties(QCustomPlot::QCustomPlot PROPERTIES IMPORTED_LOCATION_RELEASE "${QCustomPlot_LIBRARY_RELEASE}")

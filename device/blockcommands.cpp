@@ -1,5 +1,7 @@
 #include "port.h"
 
+#include <utility>
+
 #include "devicelog.h"
 
 using namespace protocol;
@@ -60,7 +62,7 @@ QVector<float> Port::getBlockData(int index)
         return values;
 
     values = decodeBlockValues(answer);
-    for (const float value : qAsConst(values))
+    for (const float value : std::as_const(values))
         qCDebug(deviceLog) << value;
     qCDebug(deviceLog) << "SIZE" << values.size() << "\n";
     return values;

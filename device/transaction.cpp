@@ -127,7 +127,7 @@ void Port::serialReciever()
     }
     if (progressClock.elapsed() >= ProgressIntervalMs) {
         progressClock.restart();
-        emit responseProgress(responseBuffer.size(), expectedResponseSize);
+        emit responseProgress(int(responseBuffer.size()), expectedResponseSize);
     }
 }
 

@@ -42,14 +42,14 @@ bool pair(const QString &text, QString *first, QString *second)
 
 bool parseFaultSetting(const QString &text, int *command, CommandFault *fault, QString *error)
 {
-    const int colon = text.indexOf(QLatin1Char(':'));
+    const int colon = int(text.indexOf(QLatin1Char(':')));
     int code = -1;
     if (colon <= 0 || !toCount(text.left(colon), &code) || code > 255) {
         *error = QStringLiteral("'%1': expected COMMAND:KIND[=VALUE]").arg(text);
         return false;
     }
     const QString setting = text.mid(colon + 1);
-    const int equals = setting.indexOf(QLatin1Char('='));
+    const int equals = int(setting.indexOf(QLatin1Char('=')));
     const QString kind = equals < 0 ? setting : setting.left(equals);
     const QString value = equals < 0 ? QString() : setting.mid(equals + 1);
 

@@ -213,11 +213,11 @@ QByteArray InstrumentEmulator::properAnswer(int command, int index, bool fourthB
     case 5:
         return index == 0 ? identificationAnswer() : errorAnswer();
     case 6:
-        return index == 0 ? le16(blockList.size()) + QByteArray(2, '\0') : errorAnswer();
+        return index == 0 ? le16(int(blockList.size())) + QByteArray(2, '\0') : errorAnswer();
     case 7:
         return known ? blockList.at(index).rawName : errorAnswer();
     case 8:
-        return known ? le16(blockList.at(index).values.size()) : errorAnswer();
+        return known ? le16(int(blockList.at(index).values.size())) : errorAnswer();
     case 9: {
         if (!known)
             return errorAnswer();
@@ -268,7 +268,7 @@ void InstrumentEmulator::handleRequest(const QByteArray &frame)
         answer = answer.left(fault.unplugAfter);
 
     due += fault.delayMs * MsNs;
-    const int piece = fault.pieceSize > 0 ? fault.pieceSize : qMax(1, answer.size());
+    const int piece = fault.pieceSize > 0 ? fault.pieceSize : qMax(1, int(answer.size()));
     int offset = 0;
     do {
         const QByteArray part = answer.mid(offset, piece);
@@ -288,7 +288,7 @@ void InstrumentEmulator::enqueue(const QByteArray &bytes, qint64 dueNs, bool unp
     if (!isOpen())
         return;
     // Keep the queue in time order; equal times keep their order of arrival.
-    int at = queue.size();
+    int at = int(queue.size());
     while (at > 0 && queue.at(at - 1).dueNs > dueNs)
         --at;
     queue.insert(at, Pending{bytes, dueNs, unplugAfter});
@@ -304,7 +304,7 @@ void InstrumentEmulator::pump()
             schedulePump(front.dueNs);
             return;
         }
-        int n = front.bytes.size();
+        int n = int(front.bytes.size());
         qint64 start = 0;
         if (paced && n > 0) {
             // A byte reaches the host when its last bit has crossed the wire.

@@ -67,7 +67,7 @@ QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model
 
     QTextCursor fieldsCursor = header->cellAt(0, 0).firstCursorPosition();
     const QVector<ReportFieldRow> fieldRows = model.fieldRows();
-    QTextTable *fields = fieldsCursor.insertTable(fieldRows.size(), 2, framedTable);
+    QTextTable *fields = fieldsCursor.insertTable(int(fieldRows.size()), 2, framedTable);
     for (int row = 0; row < fieldRows.size(); ++row) {
         const ReportFieldRow &field = fieldRows.at(row);
         if (field.heading) {
@@ -105,7 +105,7 @@ QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model
 
     // Values: rounded to their decimals, unlike the screen, which cuts.
     framedTable.setBorder(1.0);
-    QTextTable *values = cursor.insertTable(rows.size() + 1, 3, framedTable);
+    QTextTable *values = cursor.insertTable(int(rows.size()) + 1, 3, framedTable);
     write_cell(values, 0, 0, model.captions.number, centerBlock);
     write_cell(values, 0, 1, data.valueTitle, centerBlock);
     write_cell(values, 0, 2, deviation_caption(), centerBlock);

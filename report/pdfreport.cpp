@@ -45,7 +45,7 @@ bool print_with_alike_pages(PagedPrint &pages, const ReportModel &model, const Q
     copy.setDefaultFont(report_font());
     pages.prepare(copy);
     QTextTable *copyTable = build_pdf_document(copy, model, lines, QVector<int>(copyValueRows, -1), pageWidth);
-    const ValuesPages alike(copy, copyTable, lines.size() + 1);
+    const ValuesPages alike(copy, copyTable, int(lines.size()) + 1);
     if (!alike.isValid())
         return false;
 
@@ -54,7 +54,7 @@ bool print_with_alike_pages(PagedPrint &pages, const ReportModel &model, const Q
     end.setDefaultFont(report_font());
     pages.prepare(end);
     QVector<int> endRows = rows_from(0, alike.rowsBefore() - 1);
-    endRows += rows_from(alike.firstRowAfter() - 1, lines.size());
+    endRows += rows_from(alike.firstRowAfter() - 1, int(lines.size()));
     QTextTable *endTable = build_pdf_document(end, model, lines, endRows, pageWidth);
     if (!alike.matches(end, endTable))
         return false;
@@ -107,7 +107,7 @@ bool write_report(const ReportModel &model, const QString &fileName, bool alikeP
         QTextDocument document;
         document.setDefaultFont(report_font());
         pages.prepare(document);
-        build_pdf_document(document, model, lines, rows_from(0, lines.size()), pageWidth);
+        build_pdf_document(document, model, lines, rows_from(0, int(lines.size())), pageWidth);
         pages.print(document);
     }
     if (file.error() != QFileDevice::NoError || file.size() == 0) {

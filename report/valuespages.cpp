@@ -8,6 +8,7 @@
 #include <QTextTable>
 
 #include <cmath>
+#include <utility>
 
 #include "pagedprint.h"
 #include "pageprobe.h"
@@ -39,7 +40,7 @@ bool probe_rounding(QTextDocument &document, QTextTable *table, QPointF *delta)
     const QPointF expected = text_start(layout, heading);
     PageProbe probe(layout->paintDevice());
     probe.probePage(document, int(expected.y() / document.pageSize().height()));
-    for (const PageProbe::Item &item : qAsConst(probe.items)) {
+    for (const PageProbe::Item &item : std::as_const(probe.items)) {
         const QPointF offset = item.pos - expected;
         if (item.text.isEmpty() || !heading.text().startsWith(item.text) || qAbs(offset.x()) > 1 || qAbs(offset.y()) > 1)
             continue;

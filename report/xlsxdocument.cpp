@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 #include "atomicwrite.h"
 
@@ -136,7 +137,7 @@ int XlsxDocument::formatIndex(const XlsxFormat &format)
     const auto found = formatIndexes.find(format);
     if (found != formatIndexes.end())
         return found->second;
-    const int index = formats.size();
+    const int index = int(formats.size());
     formats.append(format);
     formatIndexes.emplace(format, index);
     return index;
@@ -182,7 +183,7 @@ bool XlsxDocument::mergeCells(int firstRow, int firstColumn, int lastRow, int la
         || lastColumn < firstColumn)
         return false;
     // Overlapping merged ranges make spreadsheet programs repair the workbook.
-    for (const Range &m : qAsConst(merges)) {
+    for (const Range &m : std::as_const(merges)) {
         if (firstRow <= m.lastRow && m.firstRow <= lastRow && firstColumn <= m.lastColumn
             && m.firstColumn <= lastColumn)
             return false;

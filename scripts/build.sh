@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Configures and builds into build/ (or the folder in ORMEDA_BUILD_DIR).
+# ORMEDA_QT_MAJOR=6 builds with Qt 6 (into build-qt6/ unless ORMEDA_BUILD_DIR says
+# otherwise); the default is Qt 5.15.
 # ORMEDA_SANITIZE=1 builds with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${ORMEDA_BUILD_DIR:-$root/build}
+. "$root/scripts/builddir.sh"
 sanitize=${ORMEDA_SANITIZE:-0}
 "$root/scripts/setup.sh"
 if [ "$sanitize" = 1 ]; then flag=ON; else flag=OFF; fi
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORMEDA_SANITIZE=$flag >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORMEDA_QT_MAJOR="$qt" -DORMEDA_SANITIZE=$flag >/dev/null
 cmake --build "$build" -j"$(nproc)"

@@ -6,7 +6,7 @@
 # as it was found; a machine that already has it installed is refused.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${ORMEDA_BUILD_DIR:-$root/build}
+. "$root/scripts/builddir.sh"
 id=example.velmarsk.Ormeda
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
@@ -21,7 +21,8 @@ echo "== dpkg-deb -I $deb"
 info=$(dpkg-deb -I "$deb")
 echo "$info"
 depends=$(echo "$info" | sed -n 's/^ Depends: //p')
-for lib in libqt5widgets5 libqt5serialport5 libqcustomplot libxlsxwriter fonts-liberation2; do
+if [ "$qt" = 6 ]; then qtlibs="libqt6widgets6 libqt6serialport6"; else qtlibs="libqt5widgets5 libqt5serialport5"; fi
+for lib in $qtlibs libqcustomplot libxlsxwriter fonts-liberation2; do
   [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib"
 done
 

@@ -3,7 +3,7 @@
 # (or the folder in ORMEDA_BUILD_DIR) and prints its path.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${ORMEDA_BUILD_DIR:-$root/build}
+. "$root/scripts/builddir.sh"
 "$root/scripts/build.sh"
 # A package left by an earlier version would otherwise be taken for this one.
 rm -f "$build"/ormeda_*.deb

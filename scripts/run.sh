@@ -5,7 +5,7 @@
 # screen, saves a screenshot of the screen, prints the screenshot's path and ends.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${ORMEDA_BUILD_DIR:-$root/build}
+. "$root/scripts/builddir.sh"
 "$root/scripts/build.sh"
 
 if [ -n "${DISPLAY:-}" ]; then

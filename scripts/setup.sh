@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests, the headless run and the
-# Debian package with its check need.
+# Installs the Debian packages that the build on Qt 5 and on Qt 6, the tests, the
+# headless run and the Debian package with its check need.
 # Idempotent and non-interactive; quick when everything is already there.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config ccache
   qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqcustomplot-dev libxlsxwriter-dev zlib1g-dev
+  qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libqcustomplot2.1-qt6
   fontconfig fonts-dejavu-core fonts-liberation2 xvfb xauth x11-utils imagemagick poppler-utils python3-openpyxl socat
   dpkg-dev desktop-file-utils appstream
 )

@@ -22,6 +22,6 @@ void draw_graph_line(QPainter &painter, const GraphLine &line)
             start = i + 1;
         }
     }
-    painter.drawPolyline(points.constData() + start, points.size() - start);
+    painter.drawPolyline(points.constData() + start, int(points.size()) - start);
     painter.restore();
 }

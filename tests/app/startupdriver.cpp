@@ -2,7 +2,8 @@
 // running program from inside, writes what it sees to standard output, closes the
 // message box if one opens and ends the run once the main window has shown itself,
 // so that a process-level test never hangs. With --demo it waits for the shown
-// block first, giving up after half a minute.
+// block first, giving up after half a minute; then, when ORMEDA_DRIVER_REPORTS names
+// a folder, it writes both reports of that block there with both plots in them.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -13,8 +14,13 @@
 #include <QMessageBox>
 #include <QTableView>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
+
+#include "mainwindowaccess.h"
+#include "reportmodel.h"
+#include "urlcatcher.h"
 
 namespace {
 
@@ -39,6 +45,10 @@ void describeWindow(QMainWindow *window)
             .arg(window->windowTitle())
             .arg(window->width()).arg(window->height())
             .arg(window->minimumSizeHint().width()).arg(window->minimumSizeHint().height()));
+    // What the screen gives it: the window in device pixels.
+    const qreal ratio = window->devicePixelRatioF();
+    say(QString("device\t%1x%2\t%3").arg(qRound(window->width() * ratio)).arg(qRound(window->height() * ratio))
+            .arg(ratio));
     for (QObject *child : window->findChildren<QObject *>()) {
         if (!child->objectName().isEmpty() && !child->objectName().startsWith("qt_"))
             say(QString("object\t%1\t%2").arg(child->objectName(), child->metaObject()->className()));
@@ -65,6 +75,33 @@ bool describeShownBlock(QMainWindow *window)
     say(QString("shown\t%1\t%2 values\tlimits on")
             .arg(list->currentItem() ? list->currentItem()->text() : QString()).arg(table->model()->rowCount()));
     return true;
+}
+
+// Both reports of the shown block, and the pixel sizes of the pictures they were given.
+void writeReports(QMainWindow *main)
+{
+    const QString folder = qEnvironmentVariable("ORMEDA_DRIVER_REPORTS");
+    auto *window = qobject_cast<MainWindow *>(main);
+    if (folder.isEmpty() || !window)
+        return;
+    auto *viewer = new UrlCatcher; // no viewer opens them; gone with the window
+    viewer->setParent(window);
+    viewer->catchFileUrls();
+    Ui::MainWindow *ui = MainWindowAccess::ui(*window);
+    ui->report_graph_checkbox->setChecked(true);
+    ui->report_diagram_checkbox->setChecked(true);
+    for (const QSize &size : {QSize(600, 400), QSize(522, 313)}) {
+        ReportModel model = window->collect_report_model(true, size);
+        model.finishPlots();
+        QStringList sizes;
+        for (const QImage &picture : std::as_const(model.plots))
+            sizes << QString("%1x%2").arg(picture.width()).arg(picture.height());
+        say("pictures\t" + sizes.join('\t'));
+    }
+    window->export_to_pdf(folder + "/report.pdf", true);
+    MainWindowAccess::finishReport(*window);
+    window->export_to_excel(folder + "/report.xlsx", true);
+    MainWindowAccess::finishReport(*window);
 }
 
 void watch()
@@ -96,6 +133,8 @@ void watch()
         if (demo && !describeShownBlock(window) && *ticks - *windowSeenAt < 1500)
             return;
         describeWindow(window);
+        if (demo)
+            writeReports(window);
         timer->stop();
         QCoreApplication::quit();
     });

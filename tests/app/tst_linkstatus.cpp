@@ -7,6 +7,8 @@
 #include <QSerialPort>
 #include <QStatusBar>
 
+#include <utility>
+
 #include "bytes.h"
 #include "instrumentemulator.h"
 #include "instrumentfixture.h"
@@ -119,7 +121,7 @@ private slots:
         QCOMPARE(barValue > 1000, !dataFault.silent);
         QVERIFY2(dataFault.silent || progress.count() >= 4, qPrintable(QString::number(progress.count())));
         int last = 0;
-        for (const QList<QVariant> &report : qAsConst(progress)) {
+        for (const QList<QVariant> &report : std::as_const(progress)) {
             QCOMPARE(report.at(1).toInt(), 12000);
             QVERIFY(report.at(0).toInt() > last && report.at(0).toInt() < 12000);
             last = report.at(0).toInt();

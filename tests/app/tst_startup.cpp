@@ -4,8 +4,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "pdftools.h"
 #include "ui_mainwindow.h"
 #include "version.h"
+#include "xlsxreader.h"
 
 namespace {
 
@@ -26,8 +28,16 @@ struct Run
     }
 };
 
+// The screen a run gets: the offscreen one at a scale, or an X server of that many dots per inch.
+struct Screen
+{
+    QString scale = "1";
+    int dpi = 0; // 0: offscreen
+};
+
 // Runs a build of the program with its own empty per-user folders.
-Run runProgram(const char *variable, const QTemporaryDir &home, const QStringList &arguments = {})
+Run runProgram(const char *variable, const QTemporaryDir &home, const QStringList &arguments = {},
+               const Screen &screen = {}, const QString &reports = {})
 {
     Run run;
     const QString program = qEnvironmentVariable(variable);
@@ -39,9 +49,16 @@ Run runProgram(const char *variable, const QTemporaryDir &home, const QStringLis
     env.insert("XDG_DATA_HOME", home.path() + "/data");
     env.insert("XDG_CONFIG_HOME", home.path() + "/config");
     env.insert("XDG_RUNTIME_DIR", home.path()); // else the platform warns on standard error
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_QPA_PLATFORM", screen.dpi ? "xcb" : "offscreen");
+    env.insert("QT_SCALE_FACTOR", screen.scale);
+    if (!reports.isEmpty())
+        env.insert("ORMEDA_DRIVER_REPORTS", reports);
     process.setProcessEnvironment(env);
-    process.start(program, arguments);
+    if (screen.dpi)
+        process.start("xvfb-run", QStringList{"-a", "-s", QString("-screen 0 1920x1200x24 -dpi %1").arg(screen.dpi),
+                                              program} + arguments);
+    else
+        process.start(program, arguments);
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
@@ -56,6 +73,8 @@ Run runProgram(const char *variable, const QTemporaryDir &home, const QStringLis
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Screen)
 
 class TestStartup : public QObject
 {
@@ -168,6 +187,62 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.linesStartingWith("blocks"), QStringList{"blocks\t1 Шов\t2 HRC\t3 HB\t4 HV\t5 HRC"});
         QCOMPARE(run.linesStartingWith("shown"), QStringList{"shown\t1 Шов\t21 values\tlimits on"});
+    }
+
+    // On a screen scaled to 150 % or 200 % the window is laid out as at 100 %, only
+    // with more pixels, and the reports' pictures keep their pixel sizes.
+    void highDpi_data()
+    {
+        QTest::addColumn<Screen>("base");
+        QTest::addColumn<Screen>("scaled");
+        QTest::addColumn<double>("factor");
+        QTest::newRow("scale 1.5") << Screen{"1", 0} << Screen{"1.5", 0} << 1.5;
+        QTest::newRow("scale 2") << Screen{"1", 0} << Screen{"2", 0} << 2.0;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        // Qt 5 scales for the screen's own density only when asked to.
+        if (!QStandardPaths::findExecutable("xvfb-run").isEmpty())
+            QTest::newRow("X screen of 192 dpi") << Screen{"1", 96} << Screen{"1", 192} << 2.0;
+#endif
+    }
+
+    void highDpi()
+    {
+        QFETCH(Screen, base);
+        QFETCH(Screen, scaled);
+        QFETCH(double, factor);
+        QTemporaryDir home;
+        QTemporaryDir baseReports;
+        const Run before = runProgram("ORMEDA_DRIVEN", home, {"--demo"}, base, baseReports.path());
+        QTemporaryDir scaledReports;
+        const Run after = runProgram("ORMEDA_DRIVEN", home, {"--demo"}, scaled, scaledReports.path());
+        QCOMPARE(before.exitCode, 0);
+        QCOMPARE(after.exitCode, 0);
+
+        const auto device = [](const Run &run) {
+            const QStringList fields = run.linesStartingWith("device").value(0).split('\t');
+            const QStringList size = fields.value(1).split('x');
+            return QSizeF(size.value(0).toDouble(), size.value(1).toDouble());
+        };
+        const QSizeF small = device(before);
+        const QSizeF large = device(after);
+        QVERIFY(!small.isEmpty());
+        QVERIFY2(qAbs(large.width() - factor * small.width()) <= 3 && qAbs(large.height() - factor * small.height()) <= 3,
+                 qPrintable(after.linesStartingWith("device").value(0) + " against " + before.linesStartingWith("device").value(0)));
+        // The same layout, in the window's own coordinates.
+        QCOMPARE(after.linesStartingWith("window").value(0).section('\t', 2, 2),
+                 before.linesStartingWith("window").value(0).section('\t', 2, 2));
+
+        // The pictures the reports are given, and those they hold, as on the plain screen.
+        const QStringList pictures{"pictures\t600x400\t600x400", "pictures\t522x313\t522x313"};
+        QCOMPARE(before.linesStartingWith("pictures"), pictures);
+        QCOMPARE(after.linesStartingWith("pictures"), pictures);
+        const QStringList pdfPictures = pdf_pictures(scaledReports.filePath("report.pdf"));
+        QCOMPARE(pdfPictures, pdf_pictures(baseReports.filePath("report.pdf")));
+        QCOMPARE(pdfPictures.filter("600x400").size(), 2);
+        const XlsxReadBack workbook = read_xlsx(scaledReports.filePath("report.xlsx"));
+        QVERIFY2(workbook.ok, qPrintable(workbook.error));
+        QCOMPARE(workbook.pictures().size(), 2);
+        QCOMPARE(workbook.pictures(), read_xlsx(baseReports.filePath("report.xlsx")).pictures());
     }
 #endif
 };

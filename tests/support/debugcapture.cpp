@@ -46,7 +46,7 @@ QStringList DebugCapture::lines() const
 
 int DebugCapture::count(const QString &line) const
 {
-    return captured.count(line);
+    return int(captured.count(line));
 }
 
 qint64 DebugCapture::timeOf(const QString &line, int occurrence) const
