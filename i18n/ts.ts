@@ -339,5 +339,41 @@ Please check write permissions and whether the previous version of the file is o
         <source>%1 из %2 (%3 %)</source>
         <translation>%1 of %2 (%3 %)</translation>
     </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Блок</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Вне допуска</source>
+        <translation>Out of tolerance</translation>
+    </message>
+    <message>
+        <source>Cpk</source>
+        <translation>Cpk</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>в допуске</source>
+        <translation>within tolerance</translation>
+    </message>
+    <message>
+        <source>вне допуска</source>
+        <translation>out of tolerance</translation>
+    </message>
+    <message>
+        <source>Сводный отчет</source>
+        <translation>Summary report</translation>
+    </message>
 </context>
 </TS>
