@@ -340,6 +340,10 @@ Please check write permissions and whether the previous version of the file is o
         <translation>%1 of %2 (%3 %)</translation>
     </message>
     <message>
+        <source>Сводка по блокам…</source>
+        <translation>Block summary…</translation>
+    </message>
+    <message>
         <source>№</source>
         <translation>No.</translation>
     </message>
@@ -372,8 +376,24 @@ Please check write permissions and whether the previous version of the file is o
         <translation>out of tolerance</translation>
     </message>
     <message>
+        <source>Сводка по блокам</source>
+        <translation>Block summary</translation>
+    </message>
+    <message>
+        <source>Сохранить в CSV</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
         <source>Сводный отчет</source>
         <translation>Summary report</translation>
+    </message>
+    <message>
+        <source>Сводка</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Сохранить сводку в CSV</source>
+        <translation>Save summary as CSV</translation>
     </message>
 </context>
 </TS>
