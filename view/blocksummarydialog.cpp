@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -108,6 +110,16 @@ void BlockSummaryDialog::refresh()
     if (header->sortIndicatorSection() >= summary->columnCount())
         view->sortByColumn(-1, Qt::AscendingOrder);
     view->resizeColumnsToContents();
+    if (!sized) {
+        // Wide enough at first for every column, later as the operator leaves it.
+        sized = true;
+        const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
+        const int table = view->horizontalHeader()->length() + 2 * view->frameWidth()
+                          + view->verticalScrollBar()->sizeHint().width();
+        const QScreen *shown = screen();
+        const int widest = shown ? shown->availableGeometry().width() * 9 / 10 : table + margins;
+        resize(qBound(width(), table + margins, widest), height());
+    }
     updateExports();
 }
 

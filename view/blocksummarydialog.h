@@ -49,6 +49,7 @@ private:
     QPushButton *csv = nullptr;
     bool exportsEnabled = true;
     bool stale = true;
+    bool sized = false;
 };
 
 #endif // BLOCKSUMMARYDIALOG_H
