@@ -50,6 +50,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(&measurements, &MeasurementModel::shownBlockChanged, this, &MainWindow::show_block);
     connect(&measurements, &MeasurementModel::limitsShownChanged, this, &MainWindow::limits_shown_changed);
     connect(&measurements, &MeasurementModel::limitValuesChanged, this, &MainWindow::plot_block);
+    connect(&measurements, &MeasurementModel::blocksChanged, this,
+            [this] { ui->action_block_summary->setEnabled(!measurements.blocks().isEmpty()); });
 
     reportExport = new ReportExport(this);
     exportStatus = new BusyStatus(statusBar(), QStringLiteral("export_progress"),

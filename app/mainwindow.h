@@ -11,6 +11,7 @@
 #include "reportdata.h"
 
 class BlockPlots;
+class BlockSummaryDialog;
 class BlockTableModel;
 class BusyStatus;
 class DemoInstrument;
@@ -22,6 +23,7 @@ class QSize;
 class QTranslator;
 class ReportExport;
 struct ReportModel;
+struct SummaryReportModel;
 
 QT_BEGIN_NAMESPACE
 namespace Ui { class MainWindow; }
@@ -67,6 +69,13 @@ public:
     void export_to_pdf(const QString &fileName, bool includeEmpty);
     void export_to_excel(const QString &fileName, bool includeEmpty);
 
+    // The summary of the listed blocks (view/summarywindow.cpp, report/summaryslots.cpp)
+    ExportTarget ask_export_target(QWidget *parent, const QString &caption, const QString &extension,
+                                   const QString &word);
+    SummaryReportModel collect_summary_model(bool includeEmpty) const;
+    void export_summary_to_pdf(const QString &fileName, bool includeEmpty);
+    void export_summary_to_excel(const QString &fileName, bool includeEmpty);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
@@ -93,6 +102,7 @@ public slots:
     void on_limits_max_editingFinished();
     void on_action_open_reading_triggered();
     void on_action_export_csv_triggered();
+    void on_action_block_summary_triggered();
 
 private:
     friend struct MainWindowAccess;
@@ -101,6 +111,9 @@ private:
     void fill_block_list();
     void show_block();
     void limits_shown_changed();
+    void summary_pdf_clicked();
+    void summary_excel_clicked();
+    void summary_csv_clicked();
 
     void setupPlots();
     void commit_limit_values();
@@ -121,6 +134,7 @@ private:
     DemoInstrument *demo = nullptr;
     ReportExport *reportExport = nullptr;
     BusyStatus *exportStatus = nullptr;
+    BlockSummaryDialog *summaryDialog = nullptr; // made at its first opening
     bool linkUp = false; // between validPortFound and validPortDisconnected
 };
 

@@ -339,5 +339,61 @@ Please check write permissions and whether the previous version of the file is o
         <source>%1 из %2 (%3 %)</source>
         <translation>%1 of %2 (%3 %)</translation>
     </message>
+    <message>
+        <source>Сводка по блокам…</source>
+        <translation>Block summary…</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Блок</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Вне допуска</source>
+        <translation>Out of tolerance</translation>
+    </message>
+    <message>
+        <source>Cpk</source>
+        <translation>Cpk</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>в допуске</source>
+        <translation>within tolerance</translation>
+    </message>
+    <message>
+        <source>вне допуска</source>
+        <translation>out of tolerance</translation>
+    </message>
+    <message>
+        <source>Сводка по блокам</source>
+        <translation>Block summary</translation>
+    </message>
+    <message>
+        <source>Сохранить в CSV</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
+        <source>Сводный отчет</source>
+        <translation>Summary report</translation>
+    </message>
+    <message>
+        <source>Сводка</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Сохранить сводку в CSV</source>
+        <translation>Save summary as CSV</translation>
+    </message>
 </context>
 </TS>

@@ -13,15 +13,22 @@ int value_decimals(float v)
     return 0;
 }
 
-QString value_display_text(float v)
+double value_display_number(float v)
 {
     const int decimals = value_decimals(v);
-    const double scale = std::pow(10.0, decimals);
+    const double scale = decimals == 2 ? 100.0 : decimals == 1 ? 10.0 : 1.0;
     double scaled = double(v) * scale;
     // Beyond 2^52 a double has no fraction left to cut; NaN stays NaN.
     if (std::fabs(scaled) < 4503599627370496.0)
         scaled = std::trunc(scaled);
-    return QString::number(scaled / scale, 'f', decimals);
+    // The nearest double to a whole number of hundredths, tenths or units: its text with
+    // those decimals is exactly that many, and reads back as this very double.
+    return scaled / scale;
+}
+
+QString value_display_text(float v)
+{
+    return QString::number(value_display_number(v), 'f', value_decimals(v));
 }
 
 QString report_value_text(float v)

@@ -10,6 +10,10 @@ int value_decimals(float v);
 // The text a value gets on screen: cut, never rounded, to value_decimals(v) decimals.
 QString value_display_text(float v);
 
+// The number value_display_text(v) reads back as, without making the text: what the table
+// judges against the limits, for every value of every block of a summary.
+double value_display_number(float v);
+
 // The text a report gives a value: rounded, not cut, to value_decimals(v) decimals, so a
 // stored 2.345 reads 2.34 on screen and 2.35 in a report.
 QString report_value_text(float v);

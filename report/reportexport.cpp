@@ -14,14 +14,19 @@ ReportExport::~ReportExport()
 
 void ReportExport::start(const ReportModel &model, const QString &fileName, const Writer &writer)
 {
+    start(fileName, [model, fileName, writer] {
+        ReportModel report = model;
+        report.finishPlots();
+        return writer(report, fileName);
+    });
+}
+
+void ReportExport::start(const QString &fileName, const Job &job)
+{
     finish();
     target = fileName;
     ok = false;
-    worker = QThread::create([this, model, fileName, writer] {
-        ReportModel report = model;
-        report.finishPlots();
-        ok = writer(report, fileName);
-    });
+    worker = QThread::create([this, job] { ok = job(); });
     // A run already ended by finish() must not end the next one.
     const int run = ++runs;
     connect(worker, &QThread::finished, this, [this, run] {

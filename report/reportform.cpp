@@ -109,8 +109,14 @@ ReportModel MainWindow::collect_report_model(bool includeEmpty, const QSize &plo
 
 ExportTarget MainWindow::ask_export_target(QWidget *parent, const QString &caption, const QString &extension)
 {
+    return ask_export_target(parent, caption, extension, tr("Отчет"));
+}
+
+ExportTarget MainWindow::ask_export_target(QWidget *parent, const QString &caption, const QString &extension,
+                                           const QString &word)
+{
     const QString filter = QStringLiteral("(*.") + extension + QLatin1Char(')');
-    const QString proposal = proposed_report_path(report_root_folder(), tr("Отчет"), ui->report_number->text(),
+    const QString proposal = proposed_report_path(report_root_folder(), word, ui->report_number->text(),
                                                   QTime::currentTime(), extension);
 
     ExportTarget target;

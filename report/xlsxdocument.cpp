@@ -63,6 +63,8 @@ lxw_format *makeLxwFormat(lxw_workbook *workbook, const XlsxFormat &format)
     format_set_bottom(f, lxwBorder(format.bottom));
     if (format.textWrap)
         format_set_text_wrap(f);
+    if (!format.numberFormat.isEmpty())
+        format_set_num_format(f, format.numberFormat.toUtf8().constData());
     return f;
 }
 
@@ -107,7 +109,7 @@ namespace {
 auto formatKey(const XlsxFormat &f)
 {
     return std::make_tuple(f.bold, f.fontName, f.fontSize, f.horizontal, f.vertical, f.left, f.right, f.top,
-                           f.bottom, f.textWrap);
+                           f.bottom, f.textWrap, f.numberFormat);
 }
 
 } // namespace

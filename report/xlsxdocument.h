@@ -29,6 +29,9 @@ struct XlsxFormat
     Border top = Border::None;
     Border bottom = Border::None;
     bool textWrap = false;
+    // How a number cell shows its number, in the spreadsheet's own notation ("0.00", "0");
+    // empty: General, as many decimals as the number has.
+    QString numberFormat;
 
     void setBorder(Border style) { left = right = top = bottom = style; }
     bool isEmpty() const;

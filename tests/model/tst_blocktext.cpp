@@ -1,12 +1,24 @@
 #include <QtTest>
 
 #include <cfloat>
+#include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "blockcsv.h"
 #include "csvtable.h"
 #include "blockname.h"
 #include "valuetext.h"
+
+namespace {
+
+// Exactly equal, NaN to NaN: QCOMPARE would forgive a last-bit difference.
+bool same_number(double a, double b)
+{
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+} // namespace
 
 class TestBlockText : public QObject
 {
@@ -51,8 +63,47 @@ private slots:
         QCOMPARE(value_decimals(value), decimals);
         QCOMPARE(value_display_text(value), text);
         QCOMPARE(value_full_text(value), full);
+        QVERIFY(same_number(value_display_number(value), value_display_text(value).toDouble()));
         const CsvFormat point;
         QCOMPARE(block_csv({value, 1.5f}, point), "\xEF\xBB\xBFНомер,Значение\r\n1," + full.toUtf8() + "\r\n2,1.5\r\n");
+    }
+
+    // The limits judge the shown number without its text; it must be the number the text
+    // reads back as for any float, or a value would be red in the table and counted within
+    // the limits by the summary, or the other way round.
+    void display_number_sweep_data()
+    {
+        QTest::addColumn<float>("from");
+        QTest::addColumn<float>("to");
+        QTest::newRow("around zero") << -0.05f << 0.05f;
+        QTest::newRow("below ten") << 9.9f << 10.1f;
+        QTest::newRow("below a hundred") << -100.1f << -99.9f;
+        QTest::newRow("a limit of 5") << 4.99f << 5.02f;
+        QTest::newRow("where floats become whole") << 8387000.0f << 8390000.0f;
+    }
+
+    void display_number_sweep()
+    {
+        QFETCH(float, from);
+        QFETCH(float, to);
+        int checked = 0;
+        for (float v = from; v <= to && checked < 200000; v = std::nextafter(v, to + 1.0f), ++checked) {
+            if (!same_number(value_display_number(v), value_display_text(v).toDouble()))
+                QFAIL(qPrintable(QString::number(double(v), 'g', 9) + QStringLiteral(" reads back otherwise")));
+        }
+        QVERIFY(checked > 1000);
+    }
+
+    void display_number_of_random_bits()
+    {
+        QRandomGenerator random(20260312);
+        for (int i = 0; i < 100000; ++i) {
+            const quint32 bits = random.generate();
+            float v;
+            std::memcpy(&v, &bits, sizeof v);
+            if (!same_number(value_display_number(v), value_display_text(v).toDouble()))
+                QFAIL(qPrintable(QString::number(double(v), 'g', 9) + QStringLiteral(" reads back otherwise")));
+        }
     }
 
     // CSV as the spreadsheet of the system's settings reads it.

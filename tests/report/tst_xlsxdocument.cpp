@@ -213,6 +213,39 @@ private slots:
         QVERIFY(back.cell("A2").value("left").isNull());
     }
 
+    // Cells alike but for their number format keep each its own: formats are shared between
+    // cells that look the same.
+    void numberFormats_data()
+    {
+        QTest::addColumn<QString>("numberFormat");
+        QTest::addColumn<QString>("expected"); // as openpyxl reads it back
+        QTest::newRow("two decimals") << "0.00" << "0.00";
+        QTest::newRow("one decimal") << "0.0" << "0.0";
+        QTest::newRow("whole") << "0" << "0";
+        QTest::newRow("none") << "" << "General";
+    }
+
+    void numberFormats()
+    {
+        QFETCH(QString, numberFormat);
+        QFETCH(QString, expected);
+        XlsxDocument doc;
+        XlsxFormat base = boldCentred();
+        const QStringList all{"0.00", "0.0", "0", ""};
+        for (int row = 1; row <= all.size(); ++row) {
+            XlsxFormat format = base;
+            format.numberFormat = all.at(row - 1);
+            QVERIFY(doc.writeCell(row, 1, 2.345, format));
+        }
+        const XlsxReadBack back = saveAndRead(doc, "numbers.xlsx");
+        QVERIFY(back.ok);
+        const QString ref = QStringLiteral("A%1").arg(all.indexOf(numberFormat) + 1);
+        QCOMPARE(back.cell(ref).value("numberFormat").toString(), expected);
+        QCOMPARE(back.value(ref).toDouble(), 2.345); // the number stays whole, however shown
+        QCOMPARE(back.type(ref), QStringLiteral("n"));
+        QVERIFY(back.cell(ref).value("bold").toBool());
+    }
+
     void columnWidths()
     {
         XlsxDocument doc;

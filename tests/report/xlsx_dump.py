@@ -49,6 +49,7 @@ def cell_json(cell, values_only):
         'right': side(cell.border.right),
         'top': side(cell.border.top),
         'bottom': side(cell.border.bottom),
+        'numberFormat': cell.number_format,
     }
 
 

@@ -1,0 +1,73 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QFileDialog>
+#include <QTime>
+
+#include "atomicwrite.h"
+#include "blocksummary.h"
+#include "blocksummarydialog.h"
+#include "reportexport.h"
+#include "reportfilename.h"
+#include "savefailurebox.h"
+#include "summaryreport.h"
+
+// The form as the block reports take it, the blocks and the limits as they are now.
+SummaryReportModel MainWindow::collect_summary_model(bool includeEmpty) const
+{
+    SummaryReportModel model;
+    model.form.data.entries = collect_report_data().entries;
+    model.form.includeEmpty = includeEmpty;
+    model.form.logo = logo;
+    const Limits &limits = measurements.limits();
+    model.form.toleranceLine = limits.shown;
+    model.form.limitMin = limits.min;
+    model.form.limitMax = limits.max;
+    model.form.commentsCaption = ui->comments_label->text();
+    model.form.comments = ui->comments_text->toPlainText();
+    model.table = summary_table(block_summary_rows(measurements.blocks(), limits), limits.shown);
+    return model;
+}
+
+void MainWindow::export_summary_to_pdf(const QString &fileName, bool includeEmpty)
+{
+    const SummaryReportModel model = collect_summary_model(includeEmpty);
+    reportExport->start(fileName, [model, fileName] { return write_summary_pdf(model, fileName); });
+}
+
+void MainWindow::export_summary_to_excel(const QString &fileName, bool includeEmpty)
+{
+    const SummaryReportModel model = collect_summary_model(includeEmpty);
+    reportExport->start(fileName, [model, fileName] { return save_summary_workbook(model, fileName); });
+}
+
+void MainWindow::summary_pdf_clicked()
+{
+    const ExportTarget target = ask_export_target(summaryDialog, tr("Экспорт в PDF"), QStringLiteral("pdf"), tr("Сводка"));
+    if (!target.fileName.isEmpty())
+        export_summary_to_pdf(target.fileName, target.includeEmpty);
+}
+
+void MainWindow::summary_excel_clicked()
+{
+    const ExportTarget target =
+        ask_export_target(summaryDialog, tr("Экспорт в Excel"), QStringLiteral("xlsx"), tr("Сводка"));
+    if (!target.fileName.isEmpty())
+        export_summary_to_excel(target.fileName, target.includeEmpty);
+}
+
+void MainWindow::summary_csv_clicked()
+{
+    // At the click: the file dialog runs the event loop, in which a read may end.
+    const Limits &limits = measurements.limits();
+    const QByteArray csv = summary_csv(summary_table(block_summary_rows(measurements.blocks(), limits), limits.shown),
+                                       CsvFormat::forLocale(QLocale::system()));
+    const QString proposal = proposed_report_path(report_root_folder(), tr("Сводка"), ui->report_number->text(),
+                                                  QTime::currentTime(), QStringLiteral("csv"));
+    const QString path =
+        QFileDialog::getSaveFileName(summaryDialog, tr("Сохранить сводку в CSV"), proposal, QStringLiteral("(*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!write_file_atomically(path, csv))
+        show_save_failure_box();
+}

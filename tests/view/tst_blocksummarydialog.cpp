@@ -1,0 +1,347 @@
+// File → Block summary: the dialog of the listed blocks beside the window.
+#include <QtTest>
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSemaphore>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "blocksummarydialog.h"
+#include "mainwindowaccess.h"
+#include "../report/modaldriver.h"
+#include "readingfile.h"
+#include "settingssandbox.h"
+
+namespace {
+
+QVector<Block> sample_blocks()
+{
+    return {Block("1 Шов", {3.2f, 5.5f, 11.4f, 9.9f}), // mean 7.5, one out
+            Block("2 HRC", {9.5f, 9.7f}),              // mean 9.6, within
+            Block("3 HB", {100, 204, 197}),           // mean 167.0, all out
+            Block("4 HRC", {}),                        // no figures
+            Block("5 HV", {10.2f, 0.5f, 6.0f, 7.0f, 2.5f})}; // mean 5.2, one out
+}
+
+QStringList headings(const QTableView *table)
+{
+    QStringList titles;
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        titles << table->model()->headerData(column, Qt::Horizontal).toString();
+    return titles;
+}
+
+QStringList row_texts(const QTableView *table, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        texts << table->model()->index(row, column).data().toString();
+    return texts;
+}
+
+// The block names in the order the table shows them.
+QStringList shown_names(const QTableView *table)
+{
+    QStringList names;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        names << table->model()->index(row, 1).data().toString();
+    return names;
+}
+
+} // namespace
+
+class TestBlockSummaryDialog : public QObject
+{
+    Q_OBJECT
+
+    BlockSummaryDialog *open_summary()
+    {
+        ui->action_block_summary->trigger();
+        return window->findChild<BlockSummaryDialog *>(QStringLiteral("block_summary_dialog"));
+    }
+
+    void set_limits(bool shown, double min = 0, double max = 10)
+    {
+        ui->limits_min->setValue(min);
+        ui->limits_max->setValue(max);
+        emit ui->limits_max->editingFinished();
+        ui->set_limits_checkbox->setChecked(shown);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(sandbox.startWithoutPorts());
+        QVERIFY(dir.isValid());
+    }
+
+    void init()
+    {
+        window.reset(new MainWindow);
+        ui = MainWindowAccess::ui(*window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        SettingsSandbox::clear();
+    }
+
+    // Enabled while the list holds blocks, whether read or opened from a reading.
+    void actionEnabled_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("blocks");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("read") << "read" << 2 << true;
+        QTest::newRow("read of an empty instrument") << "read" << 0 << false;
+        QTest::newRow("opened reading") << "opened" << 3 << true;
+        QTest::newRow("an empty block is a block") << "read" << -1 << true;
+    }
+
+    void actionEnabled()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, blocks);
+        QFETCH(bool, enabled);
+        QCOMPARE(ui->file_menu->actions().last(), ui->action_block_summary);
+        QCOMPARE(ui->action_block_summary->text(), QStringLiteral("Сводка по блокам…"));
+        QVERIFY(!ui->action_block_summary->isEnabled());
+
+        QVector<Block> list;
+        if (blocks < 0)
+            list << Block("1 HB", {});
+        for (int i = 0; i < blocks; ++i)
+            list << Block(QStringLiteral("%1 HB").arg(i + 1), {float(i)});
+        if (source == "read") {
+            MainWindowAccess::measurements(*window).setBlocks(list);
+        } else {
+            Reading reading;
+            reading.readAt = QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9));
+            reading.blocks = list;
+            const QString path = dir.filePath("reading.json");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(reading_to_json(reading));
+            file.close();
+            ModalDriver driver;
+            driver.then(ModalDriver::chooseFile(path));
+            window->on_action_open_reading_triggered();
+            QCOMPARE(driver.unexpected, 0);
+            QCOMPARE(MainWindowAccess::blocks(*window).size(), list.size());
+        }
+        QCOMPARE(ui->action_block_summary->isEnabled(), enabled);
+
+        // A later read that lists nothing takes it away again.
+        MainWindowAccess::measurements(*window).setBlocks({});
+        QVERIFY(!ui->action_block_summary->isEnabled());
+    }
+
+    void columns_data()
+    {
+        QTest::addColumn<bool>("limitsShown");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QStringList>("first");
+        QTest::addColumn<QStringList>("empty");
+        QTest::newRow("limits hidden") << false << QStringList{"№", "Блок", "n", "Min", "Max", "Среднее", "σ"}
+                                       << QStringList{"1", "1 Шов", "4", "3.20", "11.4", "7.5", "3.8"}
+                                       << QStringList{"4", "4 HRC", "0", "—", "—", "—", "—"};
+        QTest::newRow("limits shown")
+            << true
+            << QStringList{"№", "Блок", "n", "Min", "Max", "Среднее", "σ", "Вне допуска", "Cpk", "Итог"}
+            << QStringList{"1", "1 Шов", "4", "3.20", "11.4", "7.5", "3.8", "1 (25.0 %)", "0.22", "вне допуска"}
+            << QStringList{"4", "4 HRC", "0", "—", "—", "—", "—", "—", "—", "—"};
+    }
+
+    void columns()
+    {
+        QFETCH(bool, limitsShown);
+        QFETCH(QStringList, titles);
+        QFETCH(QStringList, first);
+        QFETCH(QStringList, empty);
+        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
+        set_limits(limitsShown);
+
+        BlockSummaryDialog *dialog = open_summary();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->parentWidget(), window.data());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Сводка по блокам"));
+        QTableView *table = dialog->findChild<QTableView *>(QStringLiteral("block_summary_table"));
+        QCOMPARE(table, dialog->table());
+        QCOMPARE(headings(table), titles);
+        QCOMPARE(table->model()->rowCount(), 5);
+        QCOMPARE(row_texts(table, 0), first);
+        QCOMPARE(row_texts(table, 3), empty);
+        QCOMPARE(shown_names(table), QStringList({"1 Шов", "2 HRC", "3 HB", "4 HRC", "5 HV"})); // the list's order
+
+        // Ticking the limits while it is open brings the tolerance columns, or takes them.
+        ui->set_limits_checkbox->setChecked(!limitsShown);
+        QCOMPARE(table->model()->columnCount(), limitsShown ? 7 : 10);
+    }
+
+    // The figures follow the model while the dialog is open: new limits, a new list.
+    void followsTheModel()
+    {
+        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
+        set_limits(true);
+        QTableView *table = open_summary()->table();
+        QCOMPARE(table->model()->index(1, 9).data().toString(), QStringLiteral("в допуске"));
+
+        set_limits(true, 0, 9.6);
+        QCOMPARE(table->model()->index(1, 7).data().toString(), QStringLiteral("1 (50.0 %)"));
+        QCOMPARE(table->model()->index(1, 9).data().toString(), QStringLiteral("вне допуска"));
+
+        MainWindowAccess::measurements(*window).setBlocks({Block("7 HB", {1, 2, 3})});
+        QCOMPARE(shown_names(table), QStringList("7 HB"));
+
+        // Closed, it is brought up to date when opened again.
+        open_summary()->close();
+        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
+        QCOMPARE(open_summary()->table()->model()->rowCount(), 5);
+    }
+
+    // By the figures, not by their texts: as texts "100" < "11.4" < "9.70".
+    void sorting_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("n ascending") << 2 << int(Qt::AscendingOrder)
+                                     << QStringList{"4 HRC", "2 HRC", "3 HB", "1 Шов", "5 HV"};
+        QTest::newRow("max ascending") << 4 << int(Qt::AscendingOrder)
+                                       << QStringList{"2 HRC", "5 HV", "1 Шов", "3 HB", "4 HRC"};
+        QTest::newRow("max descending") << 4 << int(Qt::DescendingOrder)
+                                        << QStringList{"4 HRC", "3 HB", "1 Шов", "5 HV", "2 HRC"};
+        QTest::newRow("mean ascending") << 5 << int(Qt::AscendingOrder)
+                                        << QStringList{"5 HV", "1 Шов", "2 HRC", "3 HB", "4 HRC"};
+        QTest::newRow("outside ascending") << 7 << int(Qt::AscendingOrder)
+                                           << QStringList{"2 HRC", "1 Шов", "5 HV", "3 HB", "4 HRC"};
+        QTest::newRow("cpk ascending") << 8 << int(Qt::AscendingOrder)
+                                       << QStringList{"3 HB", "1 Шов", "5 HV", "2 HRC", "4 HRC"};
+        QTest::newRow("number descending") << 0 << int(Qt::DescendingOrder)
+                                           << QStringList{"5 HV", "4 HRC", "3 HB", "2 HRC", "1 Шов"};
+    }
+
+    void sorting()
+    {
+        QFETCH(int, column);
+        QFETCH(int, order);
+        QFETCH(QStringList, names);
+        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
+        set_limits(true);
+        QTableView *table = open_summary()->table();
+        QVERIFY(table->isSortingEnabled());
+
+        // As the operator does it: a click on the heading, and another for the other way.
+        QHeaderView *header = table->horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        if (header->sortIndicatorOrder() != Qt::SortOrder(order))
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(header->sortIndicatorSection(), column);
+        QCOMPARE(shown_names(table), names);
+    }
+
+    // A double click on a row shows its block in the window, a sorted table too.
+    void doubleClickShowsTheBlock_data()
+    {
+        QTest::addColumn<int>("sortColumn"); // -1: unsorted
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("listRow");
+        QTest::newRow("unsorted") << -1 << 2 << 2;
+        QTest::newRow("sorted by the mean") << 5 << 0 << 4;
+        QTest::newRow("the empty block") << -1 << 3 << 3;
+    }
+
+    void doubleClickShowsTheBlock()
+    {
+        QFETCH(int, sortColumn);
+        QFETCH(int, row);
+        QFETCH(int, listRow);
+        MeasurementModel &model = MainWindowAccess::measurements(*window);
+        model.setBlocks(sample_blocks());
+        QVERIFY(!model.hasShownBlock());
+        QTableView *table = open_summary()->table();
+        if (sortColumn >= 0)
+            table->sortByColumn(sortColumn, Qt::AscendingOrder);
+
+        const QRect cell = table->visualRect(table->model()->index(row, 1));
+        QVERIFY(!cell.isEmpty());
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+
+        const Block expected = sample_blocks().at(listRow);
+        QVERIFY(model.hasShownBlock());
+        QCOMPARE(model.shownBlock().name, expected.name);
+        QCOMPARE(ui->table_block_data->model()->rowCount(), expected.values.size());
+        QCOMPARE(ui->block_names_list->currentRow(), listRow);
+        QCOMPARE(ui->button_export_to_PDF->isEnabled(), !expected.values.isEmpty());
+    }
+
+    void english()
+    {
+        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
+        set_limits(true);
+        BlockSummaryDialog *dialog = open_summary();
+        window->on_actionEN_triggered();
+        QCoreApplication::processEvents(); // the change of language is posted
+        QCOMPARE(ui->action_block_summary->text(), QStringLiteral("Block summary…"));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Block summary"));
+        QCOMPARE(headings(dialog->table()),
+                 QStringList({"No.", "Block", "n", "Min", "Max", "Mean", "σ", "Out of tolerance", "Cpk", "Verdict"}));
+        QCOMPARE(dialog->table()->model()->index(0, 9).data().toString(), QStringLiteral("out of tolerance"));
+        QCOMPARE(dialog->table()->model()->index(1, 9).data().toString(), QStringLiteral("within tolerance"));
+        QCOMPARE(dialog->findChild<QPushButton *>("summary_export_pdf")->text(), QStringLiteral("Export to PDF"));
+        QCOMPARE(dialog->findChild<QPushButton *>("summary_export_excel")->text(), QStringLiteral("Export to Excel"));
+        QCOMPARE(dialog->findChild<QPushButton *>("summary_export_csv")->text(), QStringLiteral("Export to CSV"));
+
+        window->on_actionRU_triggered();
+        QCoreApplication::processEvents();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Сводка по блокам"));
+        QCOMPARE(dialog->table()->model()->index(0, 9).data().toString(), QStringLiteral("вне допуска"));
+    }
+
+    // One report at a time: the dialog's exports wait while any report is written.
+    void exportsWaitForAReport()
+    {
+        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
+        BlockSummaryDialog *dialog = open_summary();
+        const QList<QPushButton *> buttons{dialog->findChild<QPushButton *>("summary_export_pdf"),
+                                           dialog->findChild<QPushButton *>("summary_export_excel"),
+                                           dialog->findChild<QPushButton *>("summary_export_csv")};
+        for (QPushButton *button : buttons)
+            QVERIFY(button->isEnabled());
+
+        QSemaphore written;
+        MainWindowAccess::reportExport(*window)->start(dir.filePath("held.txt"), [&written] {
+            written.acquire();
+            return false;
+        });
+        for (QPushButton *button : buttons)
+            QVERIFY(!button->isEnabled());
+        written.release();
+        ModalDriver driver; // the failure box of the job above
+        driver.then(ModalDriver::press(QMessageBox::Ok));
+        MainWindowAccess::finishReport(*window);
+        for (QPushButton *button : buttons)
+            QVERIFY(button->isEnabled());
+
+        // Nothing to export from an empty list.
+        MainWindowAccess::measurements(*window).setBlocks({});
+        for (QPushButton *button : buttons)
+            QVERIFY(!button->isEnabled());
+    }
+
+private:
+    SettingsSandbox sandbox;
+    QTemporaryDir dir;
+    QScopedPointer<MainWindow> window;
+    Ui::MainWindow *ui = nullptr;
+};
+
+QTEST_MAIN(TestBlockSummaryDialog)
+#include "tst_blocksummarydialog.moc"
