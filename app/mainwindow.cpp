@@ -50,6 +50,9 @@ MainWindow::MainWindow(QWidget *parent)
     connect(&measurements, &MeasurementModel::shownBlockChanged, this, &MainWindow::show_block);
     connect(&measurements, &MeasurementModel::limitsShownChanged, this, &MainWindow::limits_shown_changed);
     connect(&measurements, &MeasurementModel::limitValuesChanged, this, &MainWindow::plot_block);
+    for (const auto changed : {&MeasurementModel::shownBlockChanged, &MeasurementModel::limitsShownChanged,
+                               &MeasurementModel::limitValuesChanged})
+        connect(&measurements, changed, this, &MainWindow::update_tolerance_figures);
 
     reportExport = new ReportExport(this);
     exportStatus = new BusyStatus(statusBar(), QStringLiteral("export_progress"),
@@ -59,6 +62,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->retranslateUi(this);
     setLogoButtonText();
+    update_tolerance_figures();
 #ifdef Q_OS_UNIX
     demo = new DemoInstrument(ui, port, this);
 #endif

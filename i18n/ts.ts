@@ -339,5 +339,17 @@ Please check write permissions and whether the previous version of the file is o
         <source>%1 из %2 (%3 %)</source>
         <translation>%1 of %2 (%3 %)</translation>
     </message>
+    <message>
+        <source>Вне допуска</source>
+        <translation>Out of tolerance</translation>
+    </message>
+    <message>
+        <source>Cp</source>
+        <translation>Cp</translation>
+    </message>
+    <message>
+        <source>Cpk</source>
+        <translation>Cpk</translation>
+    </message>
 </context>
 </TS>

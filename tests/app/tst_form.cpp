@@ -121,6 +121,12 @@ private slots:
             {"limits_min", "QDoubleSpinBox", true, ""},
             {"label_4", "QLabel", true, "Max"},
             {"limits_max", "QDoubleSpinBox", true, ""},
+            {"out_of_limits_label", "QLabel", true, "Вне допуска"},
+            {"out_of_limits_box", "QLineEdit", true, ""},
+            {"cp_label", "QLabel", true, "Cp"},
+            {"cp_box", "QLineEdit", true, ""},
+            {"cpk_label", "QLabel", true, "Cpk"},
+            {"cpk_box", "QLineEdit", true, ""},
             {"line_2", "QFrame", true, ""},
             {"company_data_label", "QLabel", true, "Данные о компании"},
             {"logo_action", "QPushButton", true, ""},
@@ -279,6 +285,25 @@ private slots:
         QCOMPARE(ui.formLayout->fieldGrowthPolicy(), QFormLayout::AllNonFixedFieldsGrow);
     }
 
+    // Read-only and laid out as the statistics boxes are.
+    void toleranceFigureBoxes_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"out_of_limits_box", "cp_box", "cpk_box"})
+            QTest::newRow(name) << name;
+    }
+
+    void toleranceFigureBoxes()
+    {
+        QFETCH(QString, name);
+        auto box = window.findChild<QLineEdit *>(name);
+        QVERIFY(box);
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(box->alignment(), ui.stdev_box->alignment());
+        QCOMPARE(box->sizePolicy(), ui.stdev_box->sizePolicy());
+        QCOMPARE(box->font(), ui.stdev_box->font());
+    }
+
     void tableIsNotEditable()
     {
         QCOMPARE(ui.table_block_data->editTriggers(), QAbstractItemView::NoEditTriggers);
@@ -328,6 +353,8 @@ private slots:
         QTest::newRow("date edit") << "report_date_edit" << true << false;
         QTest::newRow("spin box") << "limits_min" << true << false;
         QTest::newRow("statistics box") << "stdev_box" << true << false;
+        QTest::newRow("tolerance figure") << "out_of_limits_box" << true << false;
+        QTest::newRow("tolerance figure label") << "cpk_label" << true << false;
         QTest::newRow("check box") << "set_limits_checkbox" << true << false;
         QTest::newRow("push button") << "button_read_data" << true << false;
         QTest::newRow("list") << "block_names_list" << true << false;

@@ -168,6 +168,8 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.linesStartingWith("blocks"), QStringList{"blocks\t1 Шов\t2 HRC\t3 HB\t4 HV\t5 HRC"});
         QCOMPARE(run.linesStartingWith("shown"), QStringList{"shown\t1 Шов\t21 values\tlimits on"});
+        // The weld's peak above the limits of a fresh settings file, 0 and 10.
+        QCOMPARE(run.linesStartingWith("tolerance"), QStringList{"tolerance\t3 из 21 (14.3 %)\t0.59\t0.58"});
     }
 #endif
 };
