@@ -340,6 +340,10 @@ Please check write permissions and whether the previous version of the file is o
         <translation>%1 of %2 (%3 %)</translation>
     </message>
     <message>
+        <source>Включить оценку допуска в отчет</source>
+        <translation>Include the tolerance assessment in the report</translation>
+    </message>
+    <message>
         <source>Вне допуска</source>
         <translation>Out of tolerance</translation>
     </message>
@@ -350,6 +354,10 @@ Please check write permissions and whether the previous version of the file is o
     <message>
         <source>Cpk</source>
         <translation>Cpk</translation>
+    </message>
+    <message>
+        <source>Допуск</source>
+        <translation>Tolerance</translation>
     </message>
 </context>
 </TS>

@@ -116,6 +116,7 @@ private slots:
             {"graphs_limits_max", "QDoubleSpinBox", true, ""},
             {"diagram", "QCustomPlot", true, ""},
             {"report_diagram_checkbox", "QCheckBox", true, "Включить диаграмму в отчет"},
+            {"report_tolerance_checkbox", "QCheckBox", true, "Включить оценку допуска в отчет"},
             {"set_limits_checkbox", "QCheckBox", true, "Обозначить пределы"},
             {"label_5", "QLabel", true, "Min"},
             {"limits_min", "QDoubleSpinBox", true, ""},
@@ -356,6 +357,7 @@ private slots:
         QTest::newRow("tolerance figure") << "out_of_limits_box" << true << false;
         QTest::newRow("tolerance figure label") << "cpk_label" << true << false;
         QTest::newRow("check box") << "set_limits_checkbox" << true << false;
+        QTest::newRow("report check box") << "report_tolerance_checkbox" << true << false;
         QTest::newRow("push button") << "button_read_data" << true << false;
         QTest::newRow("list") << "block_names_list" << true << false;
         QTest::newRow("table") << "table_block_data" << true << false;
@@ -410,6 +412,7 @@ private slots:
     {
         QVERIFY(!ui.report_graph_checkbox->isChecked());
         QVERIFY(!ui.report_diagram_checkbox->isChecked());
+        QVERIFY(!ui.report_tolerance_checkbox->isChecked());
         QVERIFY(!ui.set_limits_checkbox->isChecked());
         QVERIFY(ui.comments_text->toPlainText().isEmpty());
         QCOMPARE(ui.graph->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);

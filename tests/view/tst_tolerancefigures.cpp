@@ -151,11 +151,13 @@ private slots:
         QCOMPARE(ui->out_of_limits_label->text(), QString("Out of tolerance"));
         QCOMPARE(ui->cp_label->text(), QString("Cp"));
         QCOMPARE(ui->cpk_label->text(), QString("Cpk"));
+        QCOMPARE(ui->report_tolerance_checkbox->text(), QString("Include the tolerance assessment in the report"));
         QCOMPARE(ui->out_of_limits_box->text(), english);
         QCOMPARE(ui->cp_box->text(), cp);
 
         ui->actionRU->trigger();
         QCOMPARE(ui->out_of_limits_label->text(), QString("Вне допуска"));
+        QCOMPARE(ui->report_tolerance_checkbox->text(), QString("Включить оценку допуска в отчет"));
         QCOMPARE(ui->out_of_limits_box->text(), russian);
     }
 
@@ -187,7 +189,7 @@ private slots:
         show_values(*w, {-1, 2, 3, 11, 12, 5, 6});
 
         const QList<QWidget *> added = {ui->out_of_limits_label, ui->out_of_limits_box, ui->cp_label, ui->cp_box,
-                                        ui->cpk_label, ui->cpk_box};
+                                        ui->cpk_label, ui->cpk_box, ui->report_tolerance_checkbox};
         const QSize with = settled_minimum(w.get());
         for (QWidget *widget : added)
             widget->hide();
@@ -203,6 +205,15 @@ private slots:
         const QLineEdit *box = ui->out_of_limits_box;
         QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) < box->contentsRect().width(),
                  qPrintable(QString::number(box->width())));
+    }
+
+    void reportCheckBoxStartsUnticked()
+    {
+        QVERIFY(!ui->report_tolerance_checkbox->isChecked());
+        ui->report_tolerance_checkbox->setChecked(true);
+        w.reset(); // saves the settings
+        init();
+        QVERIFY(!ui->report_tolerance_checkbox->isChecked());
     }
 
 #ifdef ORMEDA_HAVE_DEMO_BLOCKS
