@@ -286,25 +286,6 @@ private slots:
         QCOMPARE(ui.formLayout->fieldGrowthPolicy(), QFormLayout::AllNonFixedFieldsGrow);
     }
 
-    // Read-only and laid out as the statistics boxes are.
-    void toleranceFigureBoxes_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const char *name : {"out_of_limits_box", "cp_box", "cpk_box"})
-            QTest::newRow(name) << name;
-    }
-
-    void toleranceFigureBoxes()
-    {
-        QFETCH(QString, name);
-        auto box = window.findChild<QLineEdit *>(name);
-        QVERIFY(box);
-        QVERIFY(box->isReadOnly());
-        QCOMPARE(box->alignment(), ui.stdev_box->alignment());
-        QCOMPARE(box->sizePolicy(), ui.stdev_box->sizePolicy());
-        QCOMPARE(box->font(), ui.stdev_box->font());
-    }
-
     void tableIsNotEditable()
     {
         QCOMPARE(ui.table_block_data->editTriggers(), QAbstractItemView::NoEditTriggers);

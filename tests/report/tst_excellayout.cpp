@@ -473,60 +473,6 @@ private slots:
         QCOMPARE(back.text(QString("A%1").arg(commentsRow + 3)), signature);
     }
 
-    // The rows a report is given: the limits as the tolerance line writes them and
-    // the window's figures, in the language of the moment; none without limits.
-    void toleranceRowTexts_data()
-    {
-        QTest::addColumn<bool>("english");
-        QTest::addColumn<QVector<float>>("values");
-        QTest::addColumn<double>("low");
-        QTest::addColumn<double>("high");
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<QStringList>("rows"); // label=text
-
-        const QVector<float> some = {-1, 2, 3, 11, 12, 5, 6};
-        QTest::newRow("Russian") << false << some << 0.0 << 10.0 << true
-                                 << QStringList{"Допуск=[0; 10]", "Вне допуска=3 из 7 (42.9 %)", "Cp=0.35",
-                                                "Cpk=0.32"};
-        QTest::newRow("English") << true << some << 0.0 << 10.0 << true
-                                 << QStringList{"Tolerance=[0; 10]", "Out of tolerance=3 of 7 (42.9 %)", "Cp=0.35",
-                                                "Cpk=0.32"};
-        QTest::newRow("six digits, mean below") << false << QVector<float>{1, 2} << 12.5 << 123456.7 << true
-                                                << QStringList{"Допуск=[12.5; 123457]", "Вне допуска=2 из 2 (100.0 %)",
-                                                               "Cp=29096.08", "Cpk=-5.19"};
-        QTest::newRow("one value") << false << QVector<float>{5} << -2.5 << -0.1 << true
-                                   << QStringList{"Допуск=[-2.5; -0.1]", "Вне допуска=1 из 1 (100.0 %)", "Cp=—",
-                                                  "Cpk=—"};
-        QTest::newRow("limits not shown") << false << some << 0.0 << 10.0 << false << QStringList{};
-    }
-
-    void toleranceRowTexts()
-    {
-        QFETCH(bool, english);
-        QFETCH(QVector<float>, values);
-        QFETCH(double, low);
-        QFETCH(double, high);
-        QFETCH(bool, shown);
-        QFETCH(QStringList, rows);
-
-        QTranslator translator;
-        if (english) {
-            QVERIFY(translator.load(":/i18n/ts.qm"));
-            QCoreApplication::installTranslator(&translator);
-        }
-        Limits limits;
-        limits.shown = shown;
-        limits.min = low;
-        limits.max = high;
-        const QVector<ReportTextStatistic> made = tolerance_rows(values, block_statistics(values), limits);
-        QCoreApplication::removeTranslator(&translator);
-
-        QStringList texts;
-        for (const ReportTextStatistic &row : made)
-            texts << row.label + "=" + row.text;
-        QCOMPARE(texts, rows);
-    }
-
     void english()
     {
         QTranslator translator;
