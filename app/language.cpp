@@ -24,6 +24,7 @@ void MainWindow::on_actionRU_triggered()
     QApplication::removeTranslator(translator);
     ui->retranslateUi(this);
     setLogoButtonText();
+    update_tolerance_figures();
     linkStatus->retranslate();
     setWindowTitle(title);
 }
@@ -37,6 +38,7 @@ void MainWindow::on_actionEN_triggered()
     QApplication::installTranslator(translator);
     ui->retranslateUi(this);
     setLogoButtonText();
+    update_tolerance_figures();
     linkStatus->retranslate();
     setWindowTitle(title);
 }

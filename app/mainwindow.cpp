@@ -52,6 +52,9 @@ MainWindow::MainWindow(QWidget *parent)
     connect(&measurements, &MeasurementModel::limitValuesChanged, this, &MainWindow::plot_block);
     connect(&measurements, &MeasurementModel::blocksChanged, this,
             [this] { ui->action_block_summary->setEnabled(!measurements.blocks().isEmpty()); });
+    for (const auto changed : {&MeasurementModel::shownBlockChanged, &MeasurementModel::limitsShownChanged,
+                               &MeasurementModel::limitValuesChanged})
+        connect(&measurements, changed, this, &MainWindow::update_tolerance_figures);
 
     reportExport = new ReportExport(this);
     exportStatus = new BusyStatus(statusBar(), QStringLiteral("export_progress"),
@@ -61,6 +64,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->retranslateUi(this);
     setLogoButtonText();
+    update_tolerance_figures();
 #ifdef Q_OS_UNIX
     demo = new DemoInstrument(ui, port, this);
 #endif

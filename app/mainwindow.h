@@ -56,6 +56,7 @@ public:
     // The shown block in the table, the statistics and the plots (view/)
     void highlight_table_by_limits();
     void update_statistics();
+    void update_tolerance_figures();
     void plot_block();
     void update_limit_lines();
 

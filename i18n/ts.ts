@@ -356,8 +356,16 @@ Please check write permissions and whether the previous version of the file is o
         <translation>n</translation>
     </message>
     <message>
+        <source>Включить оценку допуска в отчет</source>
+        <translation>Include the tolerance assessment in the report</translation>
+    </message>
+    <message>
         <source>Вне допуска</source>
         <translation>Out of tolerance</translation>
+    </message>
+    <message>
+        <source>Cp</source>
+        <translation>Cp</translation>
     </message>
     <message>
         <source>Cpk</source>
@@ -394,6 +402,10 @@ Please check write permissions and whether the previous version of the file is o
     <message>
         <source>Сохранить сводку в CSV</source>
         <translation>Save summary as CSV</translation>
+    </message>
+    <message>
+        <source>Допуск</source>
+        <translation>Tolerance</translation>
     </message>
 </context>
 </TS>

@@ -138,7 +138,14 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
         doc.writeCell(statsRow + 1 + i, statsColumn, report.statistics.at(i).label, cellFormat);
         doc.writeCell(statsRow + 1 + i, statsColumn + 1, report.statistics.at(i).value, cellFormat);
     }
-    freeRow = std::max(freeRow, statsRow + 5);
+    // The caption and four statistics take five rows; the tolerance assessment follows
+    // them, its values as texts, which hold "—" and "3 из 21 (14.3 %)" alike.
+    const int toleranceRow = statsRow + 5;
+    for (int i = 0; i < report.toleranceRows.size(); ++i) {
+        doc.writeCell(toleranceRow + i, statsColumn, report.toleranceRows.at(i).label, cellFormat);
+        doc.writeCell(toleranceRow + i, statsColumn + 1, report.toleranceRows.at(i).text, cellFormat);
+    }
+    freeRow = std::max(freeRow, toleranceRow + int(report.toleranceRows.size()));
 
     // A picture covers its height in rows of the default 20 pixels, and one row
     // is left free below it.

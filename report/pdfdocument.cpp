@@ -132,7 +132,9 @@ QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model
     statsTable.setCellSpacing(0);
     statsTable.setCellPadding(4.0);
     statsTable.setColumnWidthConstraints({sixth, sixth});
-    QTextTable *stats = cursor.insertTable(5, 2, statsTable);
+    // The heading and four statistics, then the tolerance assessment's rows, if any.
+    constexpr int statisticsRows = 5;
+    QTextTable *stats = cursor.insertTable(statisticsRows + int(model.toleranceRows.size()), 2, statsTable);
     stats->mergeCells(0, 0, 1, 2);
     QTextCharFormat boldChars10;
     boldChars10.setFontWeight(QFont::Bold);
@@ -140,19 +142,32 @@ QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model
     QTextCursor statsHeading = stats->cellAt(0, 0).firstCursorPosition();
     statsHeading.setBlockFormat(centerBlock);
     statsHeading.insertText(model.statisticsCaption, boldChars10);
-    const QVector<ReportStatistic> statistics = model.pdfStatistics();
-    for (int i = 0; i < statistics.size(); ++i) {
-        QTextTableCell labelCell = stats->cellAt(i + 1, 0);
-        QTextTableCell valueCell = stats->cellAt(i + 1, 1);
+    const auto writeStatistic = [&](int row, const QString &label, const QString &value,
+                                    const QTextBlockFormat &labelBlock, const QTextBlockFormat &valueBlock) {
+        QTextTableCell labelCell = stats->cellAt(row, 0);
+        QTextTableCell valueCell = stats->cellAt(row, 1);
         labelCell.setFormat(plainChars);
         valueCell.setFormat(plainChars);
         QTextCursor labelCursor = labelCell.firstCursorPosition();
-        labelCursor.setBlockFormat(leftBlock);
-        labelCursor.insertText(statistics.at(i).label);
+        labelCursor.setBlockFormat(labelBlock);
+        labelCursor.insertText(label);
         QTextCursor valueCursor = valueCell.firstCursorPosition();
-        valueCursor.setBlockFormat(centerBlock);
-        valueCursor.insertText(QString::number(statistics.at(i).value, 'f', 1));
-    }
+        valueCursor.setBlockFormat(valueBlock);
+        valueCursor.insertText(value);
+    };
+    const QVector<ReportStatistic> statistics = model.pdfStatistics();
+    for (int i = 0; i < statistics.size(); ++i)
+        writeStatistic(i + 1, statistics.at(i).label, QString::number(statistics.at(i).value, 'f', 1), leftBlock,
+                       centerBlock);
+    // "3 из 21 (14.3 %)" broken after its number would read as two figures: a text
+    // wider than its column widens the column instead.
+    QTextBlockFormat unbrokenLeft = leftBlock;
+    unbrokenLeft.setNonBreakableLines(true);
+    QTextBlockFormat unbrokenCenter = centerBlock;
+    unbrokenCenter.setNonBreakableLines(true);
+    for (int i = 0; i < model.toleranceRows.size(); ++i)
+        writeStatistic(statisticsRows + i, model.toleranceRows.at(i).label, model.toleranceRows.at(i).text,
+                       unbrokenLeft, unbrokenCenter);
 
     // Plot pictures.
     cursor.movePosition(QTextCursor::End);

@@ -102,6 +102,8 @@ ReportModel MainWindow::collect_report_model(bool includeEmpty, const QSize &plo
                                              ui->report_diagram_checkbox->isChecked());
     model.limitMin = limits.min;
     model.limitMax = limits.max;
+    if (ui->report_tolerance_checkbox->isChecked())
+        model.toleranceRows = tolerance_rows(measurements.shownBlock().values, statistics, limits);
     model.commentsCaption = ui->comments_label->text();
     model.comments = ui->comments_text->toPlainText();
     return model;

@@ -7,8 +7,10 @@
 
 #include <functional>
 
+#include "blockstatistics.h"
 #include "reportdata.h"
 #include "reporttexts.h"
+#include "tolerancelimits.h"
 
 // A picture finished only when the report is written, on any thread: what costs
 // most to draw need not hold the window at the click.
@@ -18,6 +20,13 @@ struct ReportStatistic
 {
     QString label;
     double value = 0;
+};
+
+// A row of the statistics table whose value is a text of its own.
+struct ReportTextStatistic
+{
+    QString label;
+    QString text;
 };
 
 // One line of the values table as both reports print it.
@@ -48,6 +57,8 @@ struct ReportModel
     double mean = 0;                     // the shown mean, from which the deviations are taken
     QVector<QImage> plots;               // graph first, those ticked only
     QVector<PendingPicture> sketches;    // plots still to be finished, after those
+    // Rows after the statistics: the tolerance assessment when it is asked for, or none.
+    QVector<ReportTextStatistic> toleranceRows;
     bool toleranceLine = false;
     double limitMin = 0;
     double limitMax = 0;
@@ -68,5 +79,11 @@ struct ReportModel
 
 // The tolerance line goes in only with limits shown and a plot in the report.
 bool has_tolerance_line(bool limitsShown, bool graphIncluded, bool diagramIncluded);
+
+// The tolerance assessment as both reports add it to the statistics, in the current
+// language: the limits, the values outside them, Cp and Cpk, as the window gives them.
+// None while the limits are not shown.
+QVector<ReportTextStatistic> tolerance_rows(const QVector<float> &values, const BlockStatistics &statistics,
+                                            const Limits &limits);
 
 #endif // REPORTMODEL_H

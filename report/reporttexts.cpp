@@ -26,8 +26,21 @@ ReportCaptions report_captions()
     return captions;
 }
 
+namespace {
+
+QString limit_pair(double lo, double hi)
+{
+    return QString::number(lo, 'g', 6) + QStringLiteral("; ") + QString::number(hi, 'g', 6);
+}
+
+} // namespace
+
 QString tolerance_text(const ReportCaptions &captions, double lo, double hi)
 {
-    return captions.toleranceOpening + QString::number(lo, 'g', 6)
-           + QStringLiteral("; ") + QString::number(hi, 'g', 6) + QLatin1Char(']');
+    return captions.toleranceOpening + limit_pair(lo, hi) + QLatin1Char(']');
+}
+
+QString limits_text(double lo, double hi)
+{
+    return QLatin1Char('[') + limit_pair(lo, hi) + QLatin1Char(']');
 }

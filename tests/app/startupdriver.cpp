@@ -60,7 +60,8 @@ void describeWindow(QMainWindow *window)
                 .arg(logo->maximumWidth()).arg(logo->maximumHeight()).arg(number->width()));
 }
 
-// The read blocks, the current one and what the table and the limits show.
+// The read blocks, the current one and what the table, the limits and the
+// tolerance figures show.
 bool describeShownBlock(QMainWindow *window)
 {
     auto list = window->findChild<QListWidget *>("block_names_list");
@@ -74,6 +75,12 @@ bool describeShownBlock(QMainWindow *window)
     say("blocks\t" + names.join('\t'));
     say(QString("shown\t%1\t%2 values\tlimits on")
             .arg(list->currentItem() ? list->currentItem()->text() : QString()).arg(table->model()->rowCount()));
+    QStringList figures;
+    for (const char *name : {"out_of_limits_box", "cp_box", "cpk_box"}) {
+        if (auto box = window->findChild<QLineEdit *>(name))
+            figures << box->text();
+    }
+    say("tolerance\t" + figures.join('\t'));
     return true;
 }
 

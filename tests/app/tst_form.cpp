@@ -116,11 +116,18 @@ private slots:
             {"graphs_limits_max", "QDoubleSpinBox", true, ""},
             {"diagram", "QCustomPlot", true, ""},
             {"report_diagram_checkbox", "QCheckBox", true, "Включить диаграмму в отчет"},
+            {"report_tolerance_checkbox", "QCheckBox", true, "Включить оценку допуска в отчет"},
             {"set_limits_checkbox", "QCheckBox", true, "Обозначить пределы"},
             {"label_5", "QLabel", true, "Min"},
             {"limits_min", "QDoubleSpinBox", true, ""},
             {"label_4", "QLabel", true, "Max"},
             {"limits_max", "QDoubleSpinBox", true, ""},
+            {"out_of_limits_label", "QLabel", true, "Вне допуска"},
+            {"out_of_limits_box", "QLineEdit", true, ""},
+            {"cp_label", "QLabel", true, "Cp"},
+            {"cp_box", "QLineEdit", true, ""},
+            {"cpk_label", "QLabel", true, "Cpk"},
+            {"cpk_box", "QLineEdit", true, ""},
             {"line_2", "QFrame", true, ""},
             {"company_data_label", "QLabel", true, "Данные о компании"},
             {"logo_action", "QPushButton", true, ""},
@@ -329,7 +336,10 @@ private slots:
         QTest::newRow("date edit") << "report_date_edit" << true << false;
         QTest::newRow("spin box") << "limits_min" << true << false;
         QTest::newRow("statistics box") << "stdev_box" << true << false;
+        QTest::newRow("tolerance figure") << "out_of_limits_box" << true << false;
+        QTest::newRow("tolerance figure label") << "cpk_label" << true << false;
         QTest::newRow("check box") << "set_limits_checkbox" << true << false;
+        QTest::newRow("report check box") << "report_tolerance_checkbox" << true << false;
         QTest::newRow("push button") << "button_read_data" << true << false;
         QTest::newRow("list") << "block_names_list" << true << false;
         QTest::newRow("table") << "table_block_data" << true << false;
@@ -385,6 +395,7 @@ private slots:
     {
         QVERIFY(!ui.report_graph_checkbox->isChecked());
         QVERIFY(!ui.report_diagram_checkbox->isChecked());
+        QVERIFY(!ui.report_tolerance_checkbox->isChecked());
         QVERIFY(!ui.set_limits_checkbox->isChecked());
         QVERIFY(ui.comments_text->toPlainText().isEmpty());
         QCOMPARE(ui.graph->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);

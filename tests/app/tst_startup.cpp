@@ -187,6 +187,11 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.linesStartingWith("blocks"), QStringList{"blocks\t1 Шов\t2 HRC\t3 HB\t4 HV\t5 HRC"});
         QCOMPARE(run.linesStartingWith("shown"), QStringList{"shown\t1 Шов\t21 values\tlimits on"});
+        // The weld's peak, 10.1, 11.4 and 10.7, lies above the limits of a fresh settings
+        // file, 0 and 10. Its 21 values sum to 106.0 (mean 5.0476) and their squares to
+        // 697.02, so σ = √((697.02 − 106² / 21) / 20) = 2.8458; Cp = 10 / (6σ) = 0.586,
+        // Cpk = min(10 − 5.0476, 5.0476 − 0) / (3σ) = 0.580.
+        QCOMPARE(run.linesStartingWith("tolerance"), QStringList{"tolerance\t3 из 21 (14.3 %)\t0.59\t0.58"});
     }
 
     // On a screen scaled to 150 % or 200 % the window is laid out as at 100 %, only

@@ -423,6 +423,56 @@ private slots:
         QCOMPARE(back.text("A15"), QString("Допуск: [12.5; 123457]"));
     }
 
+    // The tolerance assessment follows the statistics in their two columns and
+    // their format, its values as texts, and what comes after moves below it.
+    void toleranceRows_data()
+    {
+        QTest::addColumn<int>("values");
+        QTest::addColumn<QString>("statistics"); // the caption's cell
+        QTest::addColumn<int>("commentsRow");    // 4 rows lower than without, unless the values reach further
+
+        // Three values end in row 12, the assessment in row 17.
+        QTest::newRow("beside the values, reaching below them") << 3 << "H9" << 20;
+        // Ten values end in row 19, below the assessment: nothing moves.
+        QTest::newRow("beside the values, within them") << 10 << "H9" << 22;
+        QTest::newRow("below the values") << 77 << "A47" << 58;
+    }
+
+    void toleranceRows()
+    {
+        QFETCH(int, values);
+        QFETCH(QString, statistics);
+        QFETCH(int, commentsRow);
+
+        ReportModel report = baseReport(values);
+        report.toleranceRows = {
+            {"Допуск", "[0; 10]"}, {"Вне допуска", "3 из 21 (14.3 %)"}, {"Cp", "0.59"}, {"Cpk", "—"}};
+        const XlsxReadBack back = write(report, QString("tolerance-%1").arg(QTest::currentDataTag()));
+        QVERIFY(sound(back));
+
+        int statsRow = 0, statsColumn = 0, unused = 0;
+        QVERIFY(XlsxDocument::parseRange(statistics, &statsRow, &statsColumn, &unused, &unused));
+        QCOMPARE(back.text(statistics), QString("Статистика"));
+        QCOMPARE(back.text(xlsx_ref(statsRow + 4, statsColumn)), QString("σ"));
+        const auto format = [&back](int row, int column) {
+            QJsonObject cell = back.cell(xlsx_ref(row, column));
+            cell.remove("value");
+            cell.remove("type");
+            return cell;
+        };
+        for (int i = 0; i < report.toleranceRows.size(); ++i) {
+            const int row = statsRow + 5 + i;
+            QCOMPARE(back.text(xlsx_ref(row, statsColumn)), report.toleranceRows.at(i).label);
+            QCOMPARE(back.type(xlsx_ref(row, statsColumn + 1)), QString("s"));
+            QCOMPARE(back.text(xlsx_ref(row, statsColumn + 1)), report.toleranceRows.at(i).text);
+            QCOMPARE(format(row, statsColumn), format(statsRow + 4, statsColumn));
+            QCOMPARE(format(row, statsColumn + 1), format(statsRow + 4, statsColumn + 1));
+        }
+        QVERIFY(back.value(xlsx_ref(statsRow + 9, statsColumn)).isUndefined());
+        QCOMPARE(back.text(QString("A%1").arg(commentsRow)), QString("Комментарии"));
+        QCOMPARE(back.text(QString("A%1").arg(commentsRow + 3)), signature);
+    }
+
     void english()
     {
         QTranslator translator;

@@ -20,8 +20,9 @@ char *toString(const ValuesTableDrawing &drawing)
 
 namespace {
 
-// Every seventh value `special` when it is not 0.
-ReportModel long_block(int count, float special = 0, bool longHeader = false)
+// Every seventh value `special` when it is not 0; `assessed`: with the tolerance
+// assessment's rows after the statistics.
+ReportModel long_block(int count, float special = 0, bool longHeader = false, bool assessed = false)
 {
     ReportModel model;
     model.data.valueTitle = QStringLiteral("3 HB");
@@ -42,6 +43,11 @@ ReportModel long_block(int count, float special = 0, bool longHeader = false)
     model.statisticsCaption = QStringLiteral("Статистика");
     model.statistics = {{QStringLiteral("Min"), 0.0}, {QStringLiteral("Max"), 83.0},
                         {QStringLiteral("Среднее"), 41.5}, {QStringLiteral("σ"), 24.0}};
+    if (assessed)
+        model.toleranceRows = {{QStringLiteral("Допуск"), QStringLiteral("[0; 80]")},
+                               {QStringLiteral("Вне допуска"), QStringLiteral("12 из 600 (2.0 %)")},
+                               {QStringLiteral("Cp"), QStringLiteral("0.56")},
+                               {QStringLiteral("Cpk"), QStringLiteral("0.53")}};
     QImage plot(600, 400, QImage::Format_RGB32);
     plot.fill(Qt::white);
     model.plots << plot;
@@ -68,13 +74,16 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<float>("special");
         QTest::addColumn<bool>("longHeader"); // many fields, a tall logo
+        QTest::addColumn<bool>("assessed");
         QTest::addColumn<ValuesTableDrawing>("drawing");
-        QTest::newRow("a few pages") << 400 << 0.0f << false << ValuesTableDrawing::AlikePages;
-        QTest::newRow("many pages") << 3000 << 0.0f << false << ValuesTableDrawing::AlikePages;
-        QTest::newRow("not finite values") << 600 << std::numeric_limits<float>::quiet_NaN() << false
+        QTest::newRow("a few pages") << 400 << 0.0f << false << false << ValuesTableDrawing::AlikePages;
+        QTest::newRow("many pages") << 3000 << 0.0f << false << false << ValuesTableDrawing::AlikePages;
+        QTest::newRow("not finite values") << 600 << std::numeric_limits<float>::quiet_NaN() << false << false
                                            << ValuesTableDrawing::AlikePages;
-        QTest::newRow("texts too long for the quick way") << 600 << 3.0e38f << false << ValuesTableDrawing::Whole;
-        QTest::newRow("long header") << 600 << 0.0f << true << ValuesTableDrawing::AlikePages;
+        QTest::newRow("texts too long for the quick way") << 600 << 3.0e38f << false << false
+                                                          << ValuesTableDrawing::Whole;
+        QTest::newRow("long header") << 600 << 0.0f << true << false << ValuesTableDrawing::AlikePages;
+        QTest::newRow("tolerance assessment") << 600 << 0.0f << false << true << ValuesTableDrawing::AlikePages;
     }
 
     void longTableAsLaidOutWhole()
@@ -82,8 +91,9 @@ private slots:
         QFETCH(int, count);
         QFETCH(float, special);
         QFETCH(bool, longHeader);
+        QFETCH(bool, assessed);
         QFETCH(ValuesTableDrawing, drawing);
-        const ReportModel model = long_block(count, special, longHeader);
+        const ReportModel model = long_block(count, special, longHeader, assessed);
         const QString quick = dir.filePath(QStringLiteral("quick.pdf"));
         const QString whole = dir.filePath(QStringLiteral("whole.pdf"));
         ValuesTableDrawing drawn = ValuesTableDrawing::Whole;
@@ -101,11 +111,19 @@ private slots:
     }
 
     // Wherever the table ends on its last page, from one row to a full page, the
-    // quick way pages it as the whole layout does.
+    // quick way pages it as the whole layout does, whatever follows the table.
+    void everyTableEndAsLaidOutWhole_data()
+    {
+        QTest::addColumn<bool>("assessed");
+        QTest::newRow("statistics") << false;
+        QTest::newRow("statistics and tolerance assessment") << true;
+    }
+
     void everyTableEndAsLaidOutWhole()
     {
+        QFETCH(bool, assessed);
         for (int count = 300; count < 360; ++count) {
-            const ReportModel model = long_block(count);
+            const ReportModel model = long_block(count, 0, false, assessed);
             const QString quick = dir.filePath(QStringLiteral("end-quick.pdf"));
             const QString whole = dir.filePath(QStringLiteral("end-whole.pdf"));
             ValuesTableDrawing drawn = ValuesTableDrawing::Whole;

@@ -331,6 +331,63 @@ private slots:
         }
     }
 
+    // Asked for, with the limits shown, the assessment takes four rows after the
+    // statistics' last, with the figures the window shows, each on one line.
+    void toleranceAssessment_data()
+    {
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("limits");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<int>("count"); // values 0, 1, … 12, 0, 1, …
+        QTest::addColumn<QStringList>("rows"); // their words, after the minimum's
+
+        QTest::newRow("asked") << true << true << false << 13
+                               << QStringList{"Допуск [0; 10]", "Вне допуска 2 из 13 (15.4 %)", "Cp 0.43", "Cpk 0.34"};
+        QTest::newRow("in English") << true << true << true << 13
+                                    << QStringList{"Tolerance [0; 10]", "Out of tolerance 2 of 13 (15.4 %)", "Cp 0.43",
+                                                   "Cpk 0.34"};
+        // Wider than the column's share of the page.
+        QTest::newRow("long figure") << true << true << false << 1000
+                                     << QStringList{"Допуск [0; 10]", "Вне допуска 153 из 1000 (15.3 %)", "Cp 0.45",
+                                                    "Cpk 0.36"};
+        QTest::newRow("limits not shown") << true << false << false << 13 << QStringList{};
+        QTest::newRow("not asked") << false << true << false << 13 << QStringList{};
+    }
+
+    void toleranceAssessment()
+    {
+        QFETCH(bool, asked);
+        QFETCH(bool, limits);
+        QFETCH(bool, english);
+        QFETCH(int, count);
+        QFETCH(QStringList, rows);
+        QVector<float> values;
+        for (int i = 0; i < count; ++i)
+            values << float(i % 13);
+        show_block(QStringLiteral("1 HV"), values);
+        ui->limits_min->setValue(0.0);
+        ui->limits_max->setValue(10.0);
+        emit ui->limits_max->editingFinished();
+        ui->set_limits_checkbox->setChecked(limits);
+        ui->report_tolerance_checkbox->setChecked(asked);
+        if (english)
+            window->on_actionEN_triggered();
+        const QStringList windowFigures = {ui->cp_box->text(), ui->cpk_box->text()};
+        const QStringList lines = export_lines(false);
+        if (english)
+            window->on_actionRU_triggered();
+
+        const int minimum = find_row(lines, {"Min", "0.0"});
+        QVERIFY2(minimum > 0, qPrintable(lines.join('\n')));
+        for (int i = 0; i < rows.size(); ++i)
+            QCOMPARE(words(lines.value(minimum + 1 + i)).join(' '), rows.at(i));
+        const QString text = lines.join('\n');
+        QCOMPARE(text.contains(QStringLiteral("Cpk")), !rows.isEmpty());
+        QCOMPARE(text.contains(QStringLiteral("допуска")), !rows.isEmpty() && !english);
+        if (!rows.isEmpty())
+            QCOMPARE((QStringList{rows.at(2).section(' ', 1), rows.at(3).section(' ', 1)}), windowFigures);
+    }
+
     void pictures_data()
     {
         QTest::addColumn<bool>("withLogo");
