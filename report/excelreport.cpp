@@ -1,11 +1,9 @@
 #include "excelreport.h"
 
-
 #include <algorithm>
 
 #include "reportlog.h"
 #include "reporttexts.h"
-#include "xlsxdocument.h"
 
 namespace {
 
@@ -13,7 +11,7 @@ constexpr int logoWidth = 177;
 constexpr int lastColumn = 9; // I
 constexpr int firstRowLimit = 45;
 
-XlsxFormat timesNewRoman()
+XlsxFormat times_new_roman()
 {
     XlsxFormat f;
     f.fontName = QStringLiteral("Times New Roman");
@@ -35,48 +33,75 @@ void write_group_header(XlsxDocument &doc, int row, int column, const ReportMode
 
 } // namespace
 
-void write_excel_report(XlsxDocument &doc, const ReportModel &report)
+WorkbookFormats::WorkbookFormats()
+    : cell(times_new_roman())
+    , heading(times_new_roman())
+    , text(times_new_roman())
 {
-    XlsxFormat cellFormat = timesNewRoman();
-    cellFormat.horizontal = XlsxFormat::HAlign::Center;
-    cellFormat.vertical = XlsxFormat::VAlign::Center;
-    cellFormat.setBorder(XlsxFormat::Border::Thin);
-    XlsxFormat headingFormat = timesNewRoman();
-    headingFormat.horizontal = XlsxFormat::HAlign::Center;
-    headingFormat.vertical = XlsxFormat::VAlign::Center;
-    headingFormat.bold = true;
-    XlsxFormat textFormat = timesNewRoman();
-    textFormat.horizontal = XlsxFormat::HAlign::Justify;
-    textFormat.textWrap = true;
+    cell.horizontal = XlsxFormat::HAlign::Center;
+    cell.vertical = XlsxFormat::VAlign::Center;
+    cell.setBorder(XlsxFormat::Border::Thin);
+    heading.horizontal = XlsxFormat::HAlign::Center;
+    heading.vertical = XlsxFormat::VAlign::Center;
+    heading.bold = true;
+    text.horizontal = XlsxFormat::HAlign::Justify;
+    text.textWrap = true;
+}
 
+QImage workbook_logo(const QImage &logo)
+{
+    const double factor = double(logoWidth) / logo.width();
+    const int height = int(factor * logo.height() + 0.9999);
+    return logo.scaled(logoWidth, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+int write_workbook_head(XlsxDocument &doc, const ReportModel &report, const WorkbookFormats &formats)
+{
     int logoRows = 0;
     if (!report.logo.isNull()) {
-        const QImage scaled = report.logo.scaledToWidth(logoWidth, Qt::SmoothTransformation);
+        const QImage scaled = workbook_logo(report.logo);
         doc.insertImage(0, 6, scaled);
         const int heightMm = scaled.heightMM();
         qCDebug(reportLog) << heightMm;
         logoRows = int(heightMm / 4.5 + 1);
     }
 
-    doc.setColumnWidth(1, lastColumn, 8.5);
-
     // Fields table, a heading before the first included entry of each section.
     int nextRow = 1;
     for (const ReportFieldRow &field : report.fieldRows()) {
         if (field.heading) {
-            doc.mergeCells(QStringLiteral("A%1:F%1").arg(nextRow), headingFormat);
+            doc.mergeCells(QStringLiteral("A%1:F%1").arg(nextRow), formats.heading);
             doc.writeCell(nextRow, 1, field.label);
         } else {
-            doc.mergeCells(QStringLiteral("A%1:C%1").arg(nextRow), cellFormat);
-            doc.mergeCells(QStringLiteral("D%1:F%1").arg(nextRow), cellFormat);
+            doc.mergeCells(QStringLiteral("A%1:C%1").arg(nextRow), formats.cell);
+            doc.mergeCells(QStringLiteral("D%1:F%1").arg(nextRow), formats.cell);
             doc.writeCell(nextRow, 1, field.label);
             doc.writeCell(nextRow, 4, field.value);
         }
         ++nextRow;
     }
+    return std::max(logoRows, nextRow);
+}
 
-    const int top = std::max(logoRows, nextRow);
-    doc.mergeCells(QStringLiteral("A%1:I%1").arg(top + 1), headingFormat);
+void write_workbook_end(XlsxDocument &doc, const ReportModel &report, int freeRow, int lastColumn,
+                        const WorkbookFormats &formats)
+{
+    doc.mergeCells(freeRow + 2, 1, freeRow + 2, lastColumn, formats.heading);
+    doc.writeCell(freeRow + 2, 1, report.commentsCaption);
+    doc.mergeCells(freeRow + 3, 1, freeRow + 4, lastColumn, formats.text);
+    doc.writeCell(freeRow + 3, 1, report.comments);
+    doc.mergeCells(freeRow + 5, 1, freeRow + 5, lastColumn, formats.heading);
+    doc.writeCell(freeRow + 5, 1, report.captions.excelSignature);
+}
+
+void write_excel_report(XlsxDocument &doc, const ReportModel &report)
+{
+    const WorkbookFormats formats;
+    const XlsxFormat &cellFormat = formats.cell;
+
+    doc.setColumnWidth(1, lastColumn, 8.5);
+    const int top = write_workbook_head(doc, report, formats);
+    doc.mergeCells(QStringLiteral("A%1:I%1").arg(top + 1), formats.heading);
     doc.writeCell(top + 1, 1, report.captions.excelTitle);
 
     const QString &valueTitle = report.data.valueTitle;
@@ -156,16 +181,11 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
 
     if (report.toleranceLine) {
         ++freeRow;
-        doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow), textFormat);
+        doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow), formats.text);
         doc.writeCell(freeRow, 1, report.toleranceText());
     }
 
-    doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow + 2), headingFormat);
-    doc.writeCell(freeRow + 2, 1, report.commentsCaption);
-    doc.mergeCells(QStringLiteral("A%1:I%2").arg(freeRow + 3).arg(freeRow + 4), textFormat);
-    doc.writeCell(freeRow + 3, 1, report.comments);
-    doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow + 5), headingFormat);
-    doc.writeCell(freeRow + 5, 1, report.captions.excelSignature);
+    write_workbook_end(doc, report, freeRow, lastColumn, formats);
 }
 
 bool save_excel_report(const ReportModel &report, const QString &fileName)

@@ -5,7 +5,29 @@
 
 #include "reportmodel.h"
 
-class XlsxDocument;
+#include "xlsxdocument.h"
+
+// The formats the workbooks are written with: Times New Roman, 11 points.
+struct WorkbookFormats
+{
+    WorkbookFormats();
+
+    XlsxFormat cell;    // centred, thin borders
+    XlsxFormat heading; // centred, bold
+    XlsxFormat text;    // justified, wrapped
+};
+
+// The logo 177 pixels wide, its height in proportion rounded up, as Qt 5 scales an image to a
+// width; Qt 6 rounds to the nearest, and a workbook should not depend on the Qt it is written with.
+QImage workbook_logo(const QImage &logo);
+
+// A workbook's head: the logo at G1 and the fields table in A to F from row 1. Returns the
+// row after both, which the title follows.
+int write_workbook_head(XlsxDocument &doc, const ReportModel &report, const WorkbookFormats &formats);
+// A workbook's end below freeRow, across the columns A to lastColumn: the comments' heading two
+// rows below, the comments in the two rows after it, and the signature line.
+void write_workbook_end(XlsxDocument &doc, const ReportModel &report, int freeRow, int lastColumn,
+                        const WorkbookFormats &formats);
 
 // Lays the report out on the document's one sheet, in columns A to I.
 void write_excel_report(XlsxDocument &doc, const ReportModel &report);

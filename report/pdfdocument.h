@@ -2,15 +2,52 @@
 #define PDFDOCUMENT_H
 
 #include <QFont>
+#include <QTextFormat>
 #include <QVector>
 
+#include <functional>
+
+#include "pagedprint.h"
 #include "reportmodel.h"
 
+class QTextCursor;
 class QTextDocument;
 class QTextTable;
 
 // The report's font, the documents' default.
 QFont report_font();
+
+// The formats the PDF reports are written with, on a page pageWidth points wide.
+struct PdfFormats
+{
+    explicit PdfFormats(int pageWidth);
+
+    QTextLength third;  // of the page's width
+    QTextLength sixth;
+    QTextTableFormat framedTable; // bordered, three columns of a third
+    QTextTableFormat plainTable;  // no border, spacing or padding
+    QTextBlockFormat centerBlock;
+    QTextBlockFormat leftBlock;
+    QTextCharFormat boldChars;
+    QTextCharFormat plainChars; // the report's font
+    QTextCharFormat titleChars; // 16 points, bold
+};
+
+// The text into a cell of the table, in the block format.
+void insert_cell_text(QTextTable *table, int row, int column, const QString &text, const QTextBlockFormat &block);
+
+// A report's head at the cursor, in an empty document: the fields table with the logo
+// beside it, then two empty paragraphs and the title, centred. The cursor ends after it.
+void insert_report_head(QTextCursor &cursor, const ReportModel &model, const QString &title,
+                        const PdfFormats &formats);
+// A report's end after all the rest: the comments under their heading and the signature
+// line, centred, heading and signature in 12-point bold.
+void insert_report_end(QTextCursor &cursor, const ReportModel &model, const PdfFormats &formats);
+
+// Writes a PDF file of A4 pages at 300 dots per inch, printed by `print` with the page's
+// width in points; the file takes the name only once complete. False when it could not
+// be written.
+bool write_pdf_file(const QString &fileName, const std::function<void(PagedPrint &, int pageWidth)> &print);
 
 // Fills an empty document with the PDF report of the model. After its heading the
 // values table lists lines[rows[i]] for each i, an empty row where rows[i] is -1;

@@ -1,7 +1,5 @@
 #include "pdfreport.h"
 
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QTextTable>
 
@@ -83,38 +81,22 @@ bool print_with_alike_pages(PagedPrint &pages, const ReportModel &model, const Q
 bool write_report(const ReportModel &model, const QString &fileName, bool alikePages, ValuesTableDrawing *drawing)
 {
     *drawing = ValuesTableDrawing::Whole;
-    // The PDF writer fails without a word on a target it cannot create, so the
-    // file is opened here; it takes the chosen name only once complete.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setResolution(300);
-    PagedPrint pages(writer);
-    if (!pages.isActive())
-        return false;
-    const int pageWidth = int(writer.pageLayout().pageSize().sizePoints().width());
+    return write_pdf_file(fileName, [&](PagedPrint &pages, int pageWidth) {
+        QVector<ReportValueRow> lines;
+        lines.reserve(model.data.values.size());
+        for (int i = 0; i < model.data.values.size(); ++i)
+            lines << model.valueRow(i);
 
-    QVector<ReportValueRow> lines;
-    lines.reserve(model.data.values.size());
-    for (int i = 0; i < model.data.values.size(); ++i)
-        lines << model.valueRow(i);
-
-    if (alikePages && print_with_alike_pages(pages, model, lines, pageWidth)) {
-        *drawing = ValuesTableDrawing::AlikePages;
-    } else {
+        if (alikePages && print_with_alike_pages(pages, model, lines, pageWidth)) {
+            *drawing = ValuesTableDrawing::AlikePages;
+            return;
+        }
         QTextDocument document;
         document.setDefaultFont(report_font());
         pages.prepare(document);
         build_pdf_document(document, model, lines, rows_from(0, int(lines.size())), pageWidth);
         pages.print(document);
-    }
-    if (file.error() != QFileDevice::NoError || file.size() == 0) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    });
 }
 
 } // namespace

@@ -2,19 +2,9 @@
 
 #include <algorithm>
 
-#include "xlsxdocument.h"
+#include "excelreport.h"
 
 namespace {
-
-constexpr int logoWidth = 177;
-
-XlsxFormat timesNewRoman()
-{
-    XlsxFormat f;
-    f.fontName = QStringLiteral("Times New Roman");
-    f.fontSize = 11;
-    return f;
-}
 
 // In characters: wide enough for the headings in either language and the longest figures.
 double column_width(SummaryColumn column)
@@ -48,29 +38,13 @@ void write_summary_workbook(XlsxDocument &doc, const SummaryReportModel &model)
     const ReportModel &form = model.form;
     const SummaryTable &table = model.table;
 
-    XlsxFormat cellFormat = timesNewRoman();
-    cellFormat.horizontal = XlsxFormat::HAlign::Center;
-    cellFormat.vertical = XlsxFormat::VAlign::Center;
-    cellFormat.setBorder(XlsxFormat::Border::Thin);
-    XlsxFormat headingFormat = timesNewRoman();
-    headingFormat.horizontal = XlsxFormat::HAlign::Center;
-    headingFormat.vertical = XlsxFormat::VAlign::Center;
-    headingFormat.bold = true;
-    XlsxFormat textFormat = timesNewRoman();
-    textFormat.horizontal = XlsxFormat::HAlign::Justify;
-    textFormat.textWrap = true;
+    const WorkbookFormats formats;
+    const XlsxFormat &cellFormat = formats.cell;
     XlsxFormat titleFormat = cellFormat;
     titleFormat.bold = true;
     titleFormat.textWrap = true;
     XlsxFormat nameFormat = cellFormat;
     nameFormat.horizontal = XlsxFormat::HAlign::Left;
-
-    int logoRows = 0;
-    if (!form.logo.isNull()) {
-        const QImage scaled = form.logo.scaledToWidth(logoWidth, Qt::SmoothTransformation);
-        doc.insertImage(0, 6, scaled);
-        logoRows = int(scaled.heightMM() / 4.5 + 1);
-    }
 
     const int columns = int(table.columns.size());
     for (int column = 0; column < columns; ++column)
@@ -80,22 +54,8 @@ void write_summary_workbook(XlsxDocument &doc, const SummaryReportModel &model)
         doc.setColumnWidth(columns + 1, 9, 8.5);
     const int lastColumn = std::max(columns, 9);
 
-    int nextRow = 1;
-    for (const ReportFieldRow &field : form.fieldRows()) {
-        if (field.heading) {
-            doc.mergeCells(QStringLiteral("A%1:F%1").arg(nextRow), headingFormat);
-            doc.writeCell(nextRow, 1, field.label);
-        } else {
-            doc.mergeCells(QStringLiteral("A%1:C%1").arg(nextRow), cellFormat);
-            doc.mergeCells(QStringLiteral("D%1:F%1").arg(nextRow), cellFormat);
-            doc.writeCell(nextRow, 1, field.label);
-            doc.writeCell(nextRow, 4, field.value);
-        }
-        ++nextRow;
-    }
-
-    const int top = std::max(logoRows, nextRow);
-    doc.mergeCells(top + 1, 1, top + 1, lastColumn, headingFormat);
+    const int top = write_workbook_head(doc, form, formats);
+    doc.mergeCells(top + 1, 1, top + 1, lastColumn, formats.heading);
     doc.writeCell(top + 1, 1, model.title);
 
     const int headingRow = top + 2;
@@ -120,16 +80,11 @@ void write_summary_workbook(XlsxDocument &doc, const SummaryReportModel &model)
     int freeRow = row;
     if (form.toleranceLine) {
         ++freeRow;
-        doc.mergeCells(freeRow, 1, freeRow, lastColumn, textFormat);
+        doc.mergeCells(freeRow, 1, freeRow, lastColumn, formats.text);
         doc.writeCell(freeRow, 1, form.toleranceText());
     }
 
-    doc.mergeCells(freeRow + 2, 1, freeRow + 2, lastColumn, headingFormat);
-    doc.writeCell(freeRow + 2, 1, form.commentsCaption);
-    doc.mergeCells(freeRow + 3, 1, freeRow + 4, lastColumn, textFormat);
-    doc.writeCell(freeRow + 3, 1, form.comments);
-    doc.mergeCells(freeRow + 5, 1, freeRow + 5, lastColumn, headingFormat);
-    doc.writeCell(freeRow + 5, 1, form.captions.excelSignature);
+    write_workbook_end(doc, form, freeRow, lastColumn, formats);
 }
 
 bool save_summary_workbook(const SummaryReportModel &model, const QString &fileName)

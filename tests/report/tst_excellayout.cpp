@@ -105,6 +105,28 @@ class TestExcelLayout : public QObject
 private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
 
+    // 177 pixels wide, the height in proportion rounded up, whichever Qt scales it.
+    void logoSize_data()
+    {
+        QTest::addColumn<QSize>("logo");
+        QTest::addColumn<int>("height");
+        QTest::newRow("106.2 up") << QSize(400, 240) << 107;
+        QTest::newRow("44.25 up") << QSize(2000, 500) << 45;
+        QTest::newRow("59.1 up") << QSize(1000, 334) << 60;
+        QTest::newRow("58.9 up") << QSize(1000, 333) << 59;
+        QTest::newRow("square") << QSize(600, 600) << 177;
+        QTest::newRow("narrow and tall") << QSize(200, 600) << 531;
+    }
+
+    void logoSize()
+    {
+        QFETCH(QSize, logo);
+        QFETCH(int, height);
+        const QImage scaled = workbook_logo(logoImage(logo.width(), logo.height(), 3780));
+        QCOMPARE(scaled.size(), QSize(177, height));
+        QCOMPARE(scaled.dotsPerMeterY(), 3780);
+    }
+
     void layoutExample()
     {
         ReportModel report = baseReport(50);
