@@ -16,6 +16,7 @@
 
 #include "blocksummarydialog.h"
 #include "mainwindowaccess.h"
+#include "median.h"
 #include "portlisting.h"
 #include "summaryreport.h"
 
@@ -34,13 +35,6 @@ QVector<Block> make_blocks(int blocks, int values)
         list.append(Block(QStringLiteral("%1 HRC").arg(b + 1), v));
     }
     return list;
-}
-
-double median(QVector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    const int n = int(samples.size());
-    return n % 2 ? samples[n / 2] : 0.5 * (samples[n / 2 - 1] + samples[n / 2]);
 }
 
 // From the menu entry until the dialog is on screen and painted.

@@ -13,6 +13,7 @@
 
 #include "instrumentfixture.h"
 #include "mainwindowaccess.h"
+#include "median.h"
 
 namespace {
 
@@ -39,13 +40,6 @@ double cpu_ms()
     timespec ts{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
-double median(QVector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    const int n = samples.size();
-    return n % 2 ? samples[n / 2] : 0.5 * (samples[n / 2 - 1] + samples[n / 2]);
 }
 
 } // namespace

@@ -6,32 +6,16 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <sys/stat.h>
 
+#include "blockbits.h"
 #include "readingfile.h"
 
 namespace {
 
 const float NaN = std::numeric_limits<float>::quiet_NaN();
 const float inf = std::numeric_limits<float>::infinity();
-
-// Names, and each value as its 32 bits (any NaN as "nan": a file keeps no payload).
-QStringList bits(const QVector<Block> &blocks)
-{
-    QStringList out;
-    for (const Block &block : blocks) {
-        QStringList values;
-        for (const float v : block.values) {
-            quint32 word;
-            std::memcpy(&word, &v, sizeof word);
-            values << (std::isnan(v) ? QStringLiteral("nan") : QString::number(word, 16));
-        }
-        out << block.name + QLatin1Char(':') + values.join(QLatin1Char(' '));
-    }
-    return out;
-}
 
 QByteArray written(const QVector<Block> &blocks)
 {

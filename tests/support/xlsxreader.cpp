@@ -1,5 +1,6 @@
 #include "xlsxreader.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -16,6 +17,19 @@ QString dump_script()
 }
 
 } // namespace
+
+bool XlsxReadBack::isSound() const
+{
+    if (!ok)
+        return false;
+    for (const char *key : {"invalidNumbers", "overlappingMerges", "hiddenValues"}) {
+        if (!json.value(key).toArray().isEmpty()) {
+            qWarning() << key << json.value(key).toArray();
+            return false;
+        }
+    }
+    return true;
+}
 
 QStringList XlsxReadBack::merged() const
 {

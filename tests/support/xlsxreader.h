@@ -17,6 +17,9 @@ struct XlsxReadBack
     QString type(const QString &ref) const { return cell(ref).value("type").toString(); }
     QString text(const QString &ref) const { return value(ref).toString(); }
     QStringList merged() const;
+    // What every workbook must be: readable, without refused numbers, without
+    // overlapping merges and without values hidden under a merge.
+    bool isSound() const;
     QJsonArray pictures() const { return json.value("pictures").toArray(); }
 };
 

@@ -1,0 +1,29 @@
+#ifndef BLOCKBITS_H
+#define BLOCKBITS_H
+
+#include <QStringList>
+#include <QVector>
+
+#include <cmath>
+#include <cstring>
+
+#include "block.h"
+
+// Names, and each value as its 32 bits (any NaN as "nan": a file keeps no payload), so
+// that two lists of blocks compare bit for bit.
+inline QStringList bits(const QVector<Block> &blocks)
+{
+    QStringList out;
+    for (const Block &block : blocks) {
+        QStringList values;
+        for (const float v : block.values) {
+            quint32 word;
+            std::memcpy(&word, &v, sizeof word);
+            values << (std::isnan(v) ? QStringLiteral("nan") : QString::number(word, 16));
+        }
+        out << block.name + QLatin1Char(':') + values.join(QLatin1Char(' '));
+    }
+    return out;
+}
+
+#endif // BLOCKBITS_H
