@@ -109,11 +109,11 @@ int main(int argc, char **argv)
             QCoreApplication::processEvents();
 
             const QString stem = target.filePath(QStringLiteral("%1-%2").arg(language).arg(n));
-            int before = viewer.urls.size();
+            int before = int(viewer.urls.size());
             window.export_to_pdf(stem + QStringLiteral(".pdf"), english);
             if (!wait_for_viewer(viewer, before))
                 return 1;
-            before = viewer.urls.size();
+            before = int(viewer.urls.size());
             window.export_to_excel(stem + QStringLiteral(".xlsx"), english);
             if (!wait_for_viewer(viewer, before))
                 return 1;

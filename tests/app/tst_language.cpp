@@ -102,7 +102,7 @@ BoxSeen readModalBox(const std::function<void()> &trigger)
         seen.text = box->text();
         seen.parent = box->parentWidget();
         seen.icon = box->icon();
-        seen.buttons = box->buttons().size();
+        seen.buttons = int(box->buttons().size());
         poll.stop();
         box->done(0);
     });

@@ -122,7 +122,7 @@ private slots:
 
         int at = -1;
         for (const QString &line : expected) {
-            const int found = lines.indexOf(line, at + 1);
+            const int found = int(lines.indexOf(line, at + 1));
             QVERIFY2(found > at, qPrintable(line + QStringLiteral("\n---\n") + lines.join('\n')));
             at = found;
         }
