@@ -18,6 +18,8 @@ cells, merges, widths and picture anchors, and pictures of the same pixel sizes.
 
     scripts/compare_reports.py /work/golden-reports /tmp/new-reports
     scripts/compare_reports.py --reading-order /tmp/reports-qt5 /tmp/reports-qt6
+(write both at the same logical DPI, e.g. QT_FONT_DPI=96: Qt 5's offscreen screen says
+100 dpi, Qt 6's 96, and a workbook sizes its pictures by the DPI they were made at)
 Exit code 0 when everything matches; the differences found otherwise.
 """
 import argparse
