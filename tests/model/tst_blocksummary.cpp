@@ -12,15 +12,6 @@ namespace {
 
 const float NaN = std::numeric_limits<float>::quiet_NaN();
 
-Limits limits(double min, double max, bool shown = true)
-{
-    Limits limits;
-    limits.shown = shown;
-    limits.min = min;
-    limits.max = max;
-    return limits;
-}
-
 QStringList texts(const BlockSummaryRow &row, bool limitsShown)
 {
     QStringList texts;
@@ -43,35 +34,35 @@ private slots:
         QTest::addColumn<QStringList>("expected"); // after "№" and "Блок"
 
         // Mean 2.5, σ 1.29; Cpk = min(7.5, 2.5) / 3σ = 0.65.
-        QTest::newRow("within") << QVector<float>{1, 2, 3, 4} << limits(0, 10)
+        QTest::newRow("within") << QVector<float>{1, 2, 3, 4} << Limits{true, 0, 10}
                                 << QStringList{"4", "1.00", "4.00", "2.5", "1.3", "0 (0.0 %)", "0.65", "в допуске"};
-        QTest::newRow("some out") << QVector<float>{-1, 2, 3, 11, 12, 5, 6} << limits(0, 10)
+        QTest::newRow("some out") << QVector<float>{-1, 2, 3, 11, 12, 5, 6} << Limits{true, 0, 10}
                                   << QStringList{"7", "-1.00", "12.0", "5.4", "4.7", "3 (42.9 %)", "0.32",
                                                  "вне допуска"};
         // One value out is enough.
-        QTest::newRow("one of many out") << QVector<float>{5, 5, 5, 5, 10.5f} << limits(0, 10)
+        QTest::newRow("one of many out") << QVector<float>{5, 5, 5, 5, 10.5f} << Limits{true, 0, 10}
                                          << QStringList{"5", "5.00", "10.5", "6.1", "2.5", "1 (20.0 %)", "0.53",
                                                         "вне допуска"};
         // As the table colours them: 10.001 shows as 10.0, on the limit.
-        QTest::newRow("cut onto a limit") << QVector<float>{10.001f, 5} << limits(0, 10)
+        QTest::newRow("cut onto a limit") << QVector<float>{10.001f, 5} << Limits{true, 0, 10}
                                           << QStringList{"2", "5.00", "10.0", "7.5", "3.5", "0 (0.0 %)", "0.24",
                                                          "в допуске"};
         // The reports round where the screen cuts: 2.345 prints as 2.35.
-        QTest::newRow("rounded as the reports print") << QVector<float>{2.345f, 123.4f, -0.5f} << limits(0, 10, false)
+        QTest::newRow("rounded as the reports print") << QVector<float>{2.345f, 123.4f, -0.5f} << Limits{false, 0, 10}
                                                       << QStringList{"3", "-0.50", "123", "41.7", "70.7"};
-        QTest::newRow("limits hidden") << QVector<float>{-5, 50} << limits(0, 10, false)
+        QTest::newRow("limits hidden") << QVector<float>{-5, 50} << Limits{false, 0, 10}
                                        << QStringList{"2", "-5.00", "50.0", "22.5", "38.9"};
-        QTest::newRow("one value") << QVector<float>{5} << limits(0, 10)
+        QTest::newRow("one value") << QVector<float>{5} << Limits{true, 0, 10}
                                    << QStringList{"1", "5.00", "5.00", "5.0", "0.0", "0 (0.0 %)", "—", "в допуске"};
-        QTest::newRow("empty, limits shown") << QVector<float>{} << limits(0, 10)
+        QTest::newRow("empty, limits shown") << QVector<float>{} << Limits{true, 0, 10}
                                              << QStringList{"0", "—", "—", "—", "—", "—", "—", "—"};
-        QTest::newRow("empty, limits hidden") << QVector<float>{} << limits(0, 10, false)
+        QTest::newRow("empty, limits hidden") << QVector<float>{} << Limits{false, 0, 10}
                                               << QStringList{"0", "—", "—", "—", "—"};
         // A NaN is never outside; it leaves the mean and σ without a figure.
-        QTest::newRow("a NaN") << QVector<float>{1, NaN, 3} << limits(0, 10)
+        QTest::newRow("a NaN") << QVector<float>{1, NaN, 3} << Limits{true, 0, 10}
                                << QStringList{"3", "1.00", "3.00", "—", "—", "0 (0.0 %)", "—", "в допуске"};
         // The bounds are walked from the first value, as the window's statistics are.
-        QTest::newRow("a NaN first") << QVector<float>{NaN, 1, 3} << limits(0, 10, false)
+        QTest::newRow("a NaN first") << QVector<float>{NaN, 1, 3} << Limits{false, 0, 10}
                                      << QStringList{"3", "nan", "nan", "—", "—"};
     }
 
@@ -121,7 +112,7 @@ private slots:
         QFETCH(double, figure);
         QFETCH(int, decimals);
 
-        const BlockSummaryRow row = block_summary_rows({Block("1 HB", values)}, limits(0, 10)).at(0);
+        const BlockSummaryRow row = block_summary_rows({Block("1 HB", values)}, Limits{true, 0, 10}).at(0);
         const SummaryCell cell = summary_cell(row, SummaryColumn(column));
         QCOMPARE(cell.decimals, decimals);
         QCOMPARE(cell.isNumber(), decimals >= 0);
@@ -159,7 +150,7 @@ private slots:
         format.decimalPoint = decimalPoint;
         format.separator = decimalPoint == QLatin1Char(',') ? QLatin1Char(';') : QLatin1Char(',');
         const QVector<Block> blocks{Block("1.2 HB", {1, 2, 3, 4}), Block("2, HRC", {-1, 2, 11}), Block("3 HV", {})};
-        const QByteArray csv = summary_csv(summary_table(block_summary_rows(blocks, limits(0, 10)), true), format);
+        const QByteArray csv = summary_csv(summary_table(block_summary_rows(blocks, Limits{true, 0, 10}), true), format);
         QCOMPARE(QString::fromUtf8(csv), QString::fromUtf8(expected));
     }
 };

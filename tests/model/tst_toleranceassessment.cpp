@@ -12,15 +12,6 @@ namespace {
 
 const float NaN = std::numeric_limits<float>::quiet_NaN();
 
-Limits limits(double min, double max, bool shown = true)
-{
-    Limits limits;
-    limits.shown = shown;
-    limits.min = min;
-    limits.max = max;
-    return limits;
-}
-
 } // namespace
 
 class TestToleranceAssessment : public QObject
@@ -38,29 +29,29 @@ private slots:
         QTest::addColumn<QString>("cpk");
 
         // Mean 2.5, σ √(5/3) = 1.29099: Cp = 10 / 7.7460 = 1.29, Cpk = min(7.5, 2.5) / 3.8730 = 0.65.
-        QTest::newRow("inside") << QVector<float>{1, 2, 3, 4} << limits(0, 10) << "0 из 4 (0.0 %)" << "0 (0.0 %)"
+        QTest::newRow("inside") << QVector<float>{1, 2, 3, 4} << Limits{true, 0, 10} << "0 из 4 (0.0 %)" << "0 (0.0 %)"
                                 << "1.29" << "0.65";
         // Mean off the middle on the other side: the nearer limit is the upper one.
-        QTest::newRow("near the upper limit") << QVector<float>{8, 9} << limits(0, 10) << "0 из 2 (0.0 %)"
+        QTest::newRow("near the upper limit") << QVector<float>{8, 9} << Limits{true, 0, 10} << "0 из 2 (0.0 %)"
                                               << "0 (0.0 %)" << "2.36" << "0.71";
-        QTest::newRow("some out") << QVector<float>{-1, 2, 3, 11, 12, 5, 6} << limits(0, 10) << "3 из 7 (42.9 %)"
+        QTest::newRow("some out") << QVector<float>{-1, 2, 3, 11, 12, 5, 6} << Limits{true, 0, 10} << "3 из 7 (42.9 %)"
                                   << "3 (42.9 %)" << "0.35" << "0.32";
         // The mean outside the limits gives a negative Cpk.
-        QTest::newRow("every value out") << QVector<float>{20, 30} << limits(0, 10) << "2 из 2 (100.0 %)"
+        QTest::newRow("every value out") << QVector<float>{20, 30} << Limits{true, 0, 10} << "2 из 2 (100.0 %)"
                                          << "2 (100.0 %)" << "0.24" << "-0.71";
         // As the table colours them: 10.001 shows as 10.0 and is inside.
-        QTest::newRow("cut onto a limit") << QVector<float>{10.001f, 10.09f, 5} << limits(0, 10)
+        QTest::newRow("cut onto a limit") << QVector<float>{10.001f, 10.09f, 5} << Limits{true, 0, 10}
                                           << "0 из 3 (0.0 %)" << "0 (0.0 %)" << "0.57" << "0.19";
-        QTest::newRow("one value") << QVector<float>{5} << limits(0, 10) << "0 из 1 (0.0 %)" << "0 (0.0 %)"
+        QTest::newRow("one value") << QVector<float>{5} << Limits{true, 0, 10} << "0 из 1 (0.0 %)" << "0 (0.0 %)"
                                    << "—" << "—";
-        QTest::newRow("no spread") << QVector<float>{3, 3, 3} << limits(0, 10) << "0 из 3 (0.0 %)" << "0 (0.0 %)"
+        QTest::newRow("no spread") << QVector<float>{3, 3, 3} << Limits{true, 0, 10} << "0 из 3 (0.0 %)" << "0 (0.0 %)"
                                    << "—" << "—";
-        QTest::newRow("a NaN") << QVector<float>{1, NaN, 3} << limits(0, 10) << "0 из 3 (0.0 %)" << "0 (0.0 %)"
+        QTest::newRow("a NaN") << QVector<float>{1, NaN, 3} << Limits{true, 0, 10} << "0 из 3 (0.0 %)" << "0 (0.0 %)"
                                << "—" << "—";
-        QTest::newRow("an infinity") << QVector<float>{1, float(INFINITY)} << limits(0, 10) << "1 из 2 (50.0 %)"
+        QTest::newRow("an infinity") << QVector<float>{1, float(INFINITY)} << Limits{true, 0, 10} << "1 из 2 (50.0 %)"
                                      << "1 (50.0 %)" << "—" << "—";
-        QTest::newRow("empty block") << QVector<float>{} << limits(0, 10) << "—" << "—" << "—" << "—";
-        QTest::newRow("limits off") << QVector<float>{-5, 50} << limits(0, 10, false) << "—" << "—" << "—" << "—";
+        QTest::newRow("empty block") << QVector<float>{} << Limits{true, 0, 10} << "—" << "—" << "—" << "—";
+        QTest::newRow("limits off") << QVector<float>{-5, 50} << Limits{false, 0, 10} << "—" << "—" << "—" << "—";
     }
 
     void figures()
