@@ -151,6 +151,11 @@ SummaryTable summary_table(const QVector<BlockSummaryRow> &rows, bool limitsShow
     return table;
 }
 
+SummaryTable summary_table(const QVector<Block> &blocks, const Limits &limits)
+{
+    return summary_table(block_summary_rows(blocks, limits), limits.shown);
+}
+
 QByteArray summary_csv(const SummaryTable &table, const CsvFormat &format)
 {
     QVector<QStringList> lines;

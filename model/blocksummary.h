@@ -61,6 +61,8 @@ struct SummaryTable
 };
 
 SummaryTable summary_table(const QVector<BlockSummaryRow> &rows, bool limitsShown);
+// The summary of these blocks against these limits.
+SummaryTable summary_table(const QVector<Block> &blocks, const Limits &limits);
 
 // The table as CSV: the headings, then a row per block with the texts of the cells, the
 // figures with the format's decimal separator.

@@ -6,6 +6,7 @@
 
 #include "block.h"
 #include "blockstatistics.h"
+#include "toleranceassessment.h"
 #include "tolerancelimits.h"
 
 // What the window shows, without a widget: the blocks of the list, the one block
@@ -30,6 +31,8 @@ public:
     const Block &shownBlock() const { return shown; }
     // Of the shown block, worked out once when it is shown.
     const BlockStatistics &statistics() const { return shownStatistics; }
+    // How the shown block holds the limits, worked out when asked: one pass over its values.
+    ToleranceAssessment assessment() const { return assess_tolerance(shown.values, shownStatistics, current); }
 
     const Limits &limits() const { return current; }
     void setLimitsShown(bool shown);

@@ -86,6 +86,11 @@ int write_workbook_head(XlsxDocument &doc, const ReportModel &report, const Work
 void write_workbook_end(XlsxDocument &doc, const ReportModel &report, int freeRow, int lastColumn,
                         const WorkbookFormats &formats)
 {
+    if (report.toleranceLine) {
+        ++freeRow;
+        doc.mergeCells(freeRow, 1, freeRow, lastColumn, formats.text);
+        doc.writeCell(freeRow, 1, report.toleranceText());
+    }
     doc.mergeCells(freeRow + 2, 1, freeRow + 2, lastColumn, formats.heading);
     doc.writeCell(freeRow + 2, 1, report.commentsCaption);
     doc.mergeCells(freeRow + 3, 1, freeRow + 4, lastColumn, formats.text);
@@ -177,12 +182,6 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
     for (const QImage &picture : report.plots) {
         doc.insertImage(freeRow, 0, picture);
         freeRow += (picture.height() + 19) / 20 + 1;
-    }
-
-    if (report.toleranceLine) {
-        ++freeRow;
-        doc.mergeCells(QStringLiteral("A%1:I%1").arg(freeRow), formats.text);
-        doc.writeCell(freeRow, 1, report.toleranceText());
     }
 
     write_workbook_end(doc, report, freeRow, lastColumn, formats);

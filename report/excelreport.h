@@ -24,8 +24,9 @@ QImage workbook_logo(const QImage &logo);
 // A workbook's head: the logo at G1 and the fields table in A to F from row 1. Returns the
 // row after both, which the title follows.
 int write_workbook_head(XlsxDocument &doc, const ReportModel &report, const WorkbookFormats &formats);
-// A workbook's end below freeRow, across the columns A to lastColumn: the comments' heading two
-// rows below, the comments in the two rows after it, and the signature line.
+// A workbook's end below freeRow, across the columns A to lastColumn: the tolerance line in
+// the row after it when the limits are shown, the comments' heading two rows below that, the
+// comments in the two rows after it, and the signature line.
 void write_workbook_end(XlsxDocument &doc, const ReportModel &report, int freeRow, int lastColumn,
                         const WorkbookFormats &formats);
 

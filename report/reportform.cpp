@@ -103,7 +103,7 @@ ReportModel MainWindow::collect_report_model(bool includeEmpty, const QSize &plo
     model.limitMin = limits.min;
     model.limitMax = limits.max;
     if (ui->report_tolerance_checkbox->isChecked())
-        model.toleranceRows = tolerance_rows(measurements.shownBlock().values, statistics, limits);
+        model.toleranceRows = tolerance_rows(measurements.assessment(), limits);
     model.commentsCaption = ui->comments_label->text();
     model.comments = ui->comments_text->toPlainText();
     return model;

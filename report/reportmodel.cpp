@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "reporttexts.h"
-#include "toleranceassessment.h"
 #include "valuetext.h"
 
 QVector<ReportFieldRow> ReportModel::fieldRows() const
@@ -56,12 +55,10 @@ bool has_tolerance_line(bool limitsShown, bool graphIncluded, bool diagramInclud
     return limitsShown && (graphIncluded || diagramIncluded);
 }
 
-QVector<ReportTextStatistic> tolerance_rows(const QVector<float> &values, const BlockStatistics &statistics,
-                                            const Limits &limits)
+QVector<ReportTextStatistic> tolerance_rows(const ToleranceAssessment &assessment, const Limits &limits)
 {
     if (!limits.shown)
         return {};
-    const ToleranceAssessment assessment = assess_tolerance(values, statistics, limits);
     return {{QCoreApplication::translate("MainWindow", "Допуск"), limits_text(limits.min, limits.max)},
             {QCoreApplication::translate("MainWindow", "Вне допуска"), outside_of_count_text(assessment)},
             {QCoreApplication::translate("MainWindow", "Cp"), capability_text(assessment, assessment.cp)},

@@ -7,9 +7,9 @@
 
 #include <functional>
 
-#include "blockstatistics.h"
 #include "reportdata.h"
 #include "reporttexts.h"
+#include "toleranceassessment.h"
 #include "tolerancelimits.h"
 
 // A picture finished only when the report is written, on any thread: what costs
@@ -83,7 +83,6 @@ bool has_tolerance_line(bool limitsShown, bool graphIncluded, bool diagramInclud
 // The tolerance assessment as both reports add it to the statistics, in the current
 // language: the limits, the values outside them, Cp and Cpk, as the window gives them.
 // None while the limits are not shown.
-QVector<ReportTextStatistic> tolerance_rows(const QVector<float> &values, const BlockStatistics &statistics,
-                                            const Limits &limits);
+QVector<ReportTextStatistic> tolerance_rows(const ToleranceAssessment &assessment, const Limits &limits);
 
 #endif // REPORTMODEL_H

@@ -77,14 +77,7 @@ void write_summary_workbook(XlsxDocument &doc, const SummaryReportModel &model)
         ++row;
     }
 
-    int freeRow = row;
-    if (form.toleranceLine) {
-        ++freeRow;
-        doc.mergeCells(freeRow, 1, freeRow, lastColumn, formats.text);
-        doc.writeCell(freeRow, 1, form.toleranceText());
-    }
-
-    write_workbook_end(doc, form, freeRow, lastColumn, formats);
+    write_workbook_end(doc, form, row, lastColumn, formats);
 }
 
 bool save_summary_workbook(const SummaryReportModel &model, const QString &fileName)

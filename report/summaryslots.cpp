@@ -25,7 +25,7 @@ SummaryReportModel MainWindow::collect_summary_model(bool includeEmpty) const
     model.form.limitMax = limits.max;
     model.form.commentsCaption = ui->comments_label->text();
     model.form.comments = ui->comments_text->toPlainText();
-    model.table = summary_table(block_summary_rows(measurements.blocks(), limits), limits.shown);
+    model.table = summary_table(measurements.blocks(), limits);
     return model;
 }
 
@@ -59,8 +59,7 @@ void MainWindow::summary_excel_clicked()
 void MainWindow::summary_csv_clicked()
 {
     // At the click: the file dialog runs the event loop, in which a read may end.
-    const Limits &limits = measurements.limits();
-    const QByteArray csv = summary_csv(summary_table(block_summary_rows(measurements.blocks(), limits), limits.shown),
+    const QByteArray csv = summary_csv(summary_table(measurements.blocks(), measurements.limits()),
                                        CsvFormat::forLocale(QLocale::system()));
     const QString proposal = proposed_report_path(report_root_folder(), tr("Сводка"), ui->report_number->text(),
                                                   QTime::currentTime(), QStringLiteral("csv"));

@@ -22,8 +22,7 @@ void MainWindow::update_statistics()
 // while the figures follow the limit values as soon as they are typed.
 void MainWindow::update_tolerance_figures()
 {
-    const ToleranceAssessment assessment =
-        assess_tolerance(measurements.shownBlock().values, measurements.statistics(), measurements.limits());
+    const ToleranceAssessment assessment = measurements.assessment();
     ui->out_of_limits_box->setText(outside_of_count_text(assessment));
     ui->cp_box->setText(capability_text(assessment, assessment.cp));
     ui->cpk_box->setText(capability_text(assessment, assessment.cpk));
