@@ -2,60 +2,36 @@
 #include "ui_mainwindow.h"
 
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonValue>
 #include <QLineEdit>
 
+#include "atomicwrite.h"
 #include "fontsize.h"
 #include "settingsfile.h"
 
 namespace {
 
-const char *const kAppFontSize = "app_font_size";
-const char *const kLimitsMin = "limits_min_val";
-const char *const kLimitsMax = "limits_max_val";
-const char *const kLogo = "logo_image";
-const char *const kComments = "comments";
-
-struct TextKey
+struct TextField
 {
-    const char *key;
+    QString SettingsRecord::*value;
     QLineEdit *Ui::MainWindow::*field;
 };
 
-// Keys named after the line edits they fill, split where the logo comes between them.
-const TextKey kCompanyAndDeviceKeys[] = {
-    {"company_name", &Ui::MainWindow::company_name},
-    {"company_city", &Ui::MainWindow::company_city},
-    {"company_address", &Ui::MainWindow::company_address},
-    {"company_phone", &Ui::MainWindow::company_phone},
-    {"company_website", &Ui::MainWindow::company_website},
-    {"device_name", &Ui::MainWindow::device_name},
-    {"device_type", &Ui::MainWindow::device_type},
-    {"device_number", &Ui::MainWindow::device_number},
-    {"device_document_number", &Ui::MainWindow::device_document_number},
+// The settings kept in the line edits of the same name.
+const TextField kTextFields[] = {
+    {&SettingsRecord::companyName, &Ui::MainWindow::company_name},
+    {&SettingsRecord::companyCity, &Ui::MainWindow::company_city},
+    {&SettingsRecord::companyAddress, &Ui::MainWindow::company_address},
+    {&SettingsRecord::companyPhone, &Ui::MainWindow::company_phone},
+    {&SettingsRecord::companyWebsite, &Ui::MainWindow::company_website},
+    {&SettingsRecord::deviceName, &Ui::MainWindow::device_name},
+    {&SettingsRecord::deviceType, &Ui::MainWindow::device_type},
+    {&SettingsRecord::deviceNumber, &Ui::MainWindow::device_number},
+    {&SettingsRecord::deviceDocumentNumber, &Ui::MainWindow::device_document_number},
+    {&SettingsRecord::reportOperator, &Ui::MainWindow::report_operator},
+    {&SettingsRecord::reportDetailName, &Ui::MainWindow::report_detail_name},
+    {&SettingsRecord::reportMaterial, &Ui::MainWindow::report_material},
+    {&SettingsRecord::reportBatchNumber, &Ui::MainWindow::report_batch_number},
 };
-const TextKey kReportKeys[] = {
-    {"report_operator", &Ui::MainWindow::report_operator},
-    {"report_detail_name", &Ui::MainWindow::report_detail_name},
-    {"report_material", &Ui::MainWindow::report_material},
-    {"report_batch_number", &Ui::MainWindow::report_batch_number},
-};
-
-QJsonObject defaultConfig()
-{
-    QJsonObject config;
-    for (const TextKey &text : kCompanyAndDeviceKeys)
-        config.insert(QLatin1String(text.key), QString());
-    config.insert(QLatin1String(kLogo), QString());
-    for (const TextKey &text : kReportKeys)
-        config.insert(QLatin1String(text.key), QString());
-    config.insert(QLatin1String(kAppFontSize), 12);
-    config.insert(QLatin1String(kLimitsMin), 0.0);
-    config.insert(QLatin1String(kLimitsMax), 10.0);
-    config.insert(QLatin1String(kComments), QString());
-    return config;
-}
 
 } // namespace
 
@@ -64,53 +40,44 @@ void MainWindow::createDefaultConfig()
     const QString path = configFilePath();
     if (QFile::exists(path))
         return;
-    writeJsonFile(path, defaultConfig());
+    saveConfig(default_settings());
 }
 
-QJsonObject MainWindow::loadConfig()
+SettingsRecord MainWindow::loadConfig()
 {
     createDefaultConfig();
     QFile file(configFilePath());
     if (!file.open(QIODevice::ReadOnly))
-        return QJsonObject();
-    const QByteArray bytes = file.readAll();
-    file.close();
-    const QJsonDocument document = QJsonDocument::fromJson(bytes);
-    if (document.isNull() || !document.isObject())
-        return QJsonObject();
-    return document.object();
+        return SettingsRecord();
+    return settings_from_json(file.readAll());
 }
 
-void MainWindow::saveConfig(const QJsonObject &config)
+void MainWindow::saveConfig(const SettingsRecord &config)
 {
-    writeJsonFile(configFilePath(), config);
+    write_file_atomically(configFilePath(), settings_to_json(config));
 }
 
-void MainWindow::applyConfig(const QJsonObject &config)
+void MainWindow::applyConfig(const SettingsRecord &config)
 {
-    for (const TextKey &text : kCompanyAndDeviceKeys)
-        (ui->*text.field)->setText(config.value(QLatin1String(text.key)).toString());
-    logo = imageFromBase64(config.value(QLatin1String(kLogo)).toString());
-    for (const TextKey &text : kReportKeys)
-        (ui->*text.field)->setText(config.value(QLatin1String(text.key)).toString());
-    applyFontSize(this, config.value(QLatin1String(kAppFontSize)).toInt());
-    ui->limits_min->setValue(config.value(QLatin1String(kLimitsMin)).toDouble());
-    ui->limits_max->setValue(config.value(QLatin1String(kLimitsMax)).toDouble());
+    for (const TextField &text : kTextFields)
+        (ui->*text.field)->setText(config.*text.value);
+    logo = imageFromBase64(config.logoImage);
+    applyFontSize(this, config.appFontSize);
+    ui->limits_min->setValue(config.limitsMin);
+    ui->limits_max->setValue(config.limitsMax);
     // As the boxes hold them: one decimal, within their range.
     measurements.setLimitValues(ui->limits_min->value(), ui->limits_max->value());
-    ui->comments_text->setPlainText(config.value(QLatin1String(kComments)).toString());
+    ui->comments_text->setPlainText(config.comments);
 }
 
-QJsonObject MainWindow::collectConfig(QJsonObject config) const
+SettingsRecord MainWindow::collectConfig(SettingsRecord config) const
 {
-    for (const TextKey &text : kCompanyAndDeviceKeys)
-        config.insert(QLatin1String(text.key), (ui->*text.field)->text());
-    config.insert(QLatin1String(kLogo), imageToBase64(logo));
-    for (const TextKey &text : kReportKeys)
-        config.insert(QLatin1String(text.key), (ui->*text.field)->text());
-    config.insert(QLatin1String(kAppFontSize), font().pointSize());
-    config.insert(QLatin1String(kLimitsMin), measurements.limits().min);
-    config.insert(QLatin1String(kLimitsMax), measurements.limits().max);
-    config.insert(QLatin1String(kComments), ui->comments_text->toPlainText());
+    for (const TextField &text : kTextFields)
+        config.*text.value = (ui->*text.field)->text();
+    config.logoImage = imageToBase64(logo);
+    config.appFontSize = font().pointSize();
+    config.limitsMin = measurements.limits().min;
+    config.limitsMax = measurements.limits().max;
+    config.comments = ui->comments_text->toPlainText();
     return config;
 }

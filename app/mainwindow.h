@@ -9,6 +9,7 @@
 #include "measurementmodel.h"
 #include "port.h"
 #include "reportdata.h"
+#include "settingsrecord.h"
 
 class BlockPlots;
 class BlockSummaryDialog;
@@ -50,8 +51,8 @@ public:
 
     // Settings file (app/config.cpp)
     void createDefaultConfig();
-    QJsonObject loadConfig();
-    void saveConfig(const QJsonObject &config);
+    SettingsRecord loadConfig();
+    void saveConfig(const SettingsRecord &config);
 
     // The shown block in the table, the statistics and the plots (view/)
     void highlight_table_by_limits();
@@ -119,8 +120,8 @@ private:
     void setupPlots();
     void commit_limit_values();
     void report_written(const QString &fileName, bool ok);
-    void applyConfig(const QJsonObject &config);
-    QJsonObject collectConfig(QJsonObject config) const;
+    void applyConfig(const SettingsRecord &config);
+    SettingsRecord collectConfig(SettingsRecord config) const;
     void setLogoButtonText();
     void sizeLogoLabel();
 

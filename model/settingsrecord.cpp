@@ -1,0 +1,94 @@
+#include "settingsrecord.h"
+
+#include <QJsonDocument>
+#include <QJsonValue>
+
+namespace {
+
+struct TextKey
+{
+    const char *key;
+    QString SettingsRecord::*field;
+};
+
+const TextKey kTextKeys[] = {
+    {"company_name", &SettingsRecord::companyName},
+    {"company_city", &SettingsRecord::companyCity},
+    {"company_address", &SettingsRecord::companyAddress},
+    {"company_phone", &SettingsRecord::companyPhone},
+    {"company_website", &SettingsRecord::companyWebsite},
+    {"device_name", &SettingsRecord::deviceName},
+    {"device_type", &SettingsRecord::deviceType},
+    {"device_number", &SettingsRecord::deviceNumber},
+    {"device_document_number", &SettingsRecord::deviceDocumentNumber},
+    {"logo_image", &SettingsRecord::logoImage},
+    {"report_operator", &SettingsRecord::reportOperator},
+    {"report_detail_name", &SettingsRecord::reportDetailName},
+    {"report_material", &SettingsRecord::reportMaterial},
+    {"report_batch_number", &SettingsRecord::reportBatchNumber},
+    {"comments", &SettingsRecord::comments},
+};
+const QLatin1String kAppFontSize("app_font_size");
+const QLatin1String kLimitsMin("limits_min_val");
+const QLatin1String kLimitsMax("limits_max_val");
+
+} // namespace
+
+bool SettingsRecord::operator==(const SettingsRecord &other) const
+{
+    for (const TextKey &text : kTextKeys) {
+        if (this->*text.field != other.*text.field)
+            return false;
+    }
+    return appFontSize == other.appFontSize && limitsMin == other.limitsMin && limitsMax == other.limitsMax
+           && otherKeys == other.otherKeys;
+}
+
+SettingsRecord default_settings()
+{
+    SettingsRecord record;
+    record.appFontSize = 12;
+    record.limitsMin = 0.0;
+    record.limitsMax = 10.0;
+    return record;
+}
+
+SettingsRecord settings_from_object(const QJsonObject &object)
+{
+    SettingsRecord record;
+    record.otherKeys = object;
+    for (const TextKey &text : kTextKeys) {
+        record.*text.field = object.value(QLatin1String(text.key)).toString();
+        record.otherKeys.remove(QLatin1String(text.key));
+    }
+    record.appFontSize = object.value(kAppFontSize).toInt();
+    record.limitsMin = object.value(kLimitsMin).toDouble();
+    record.limitsMax = object.value(kLimitsMax).toDouble();
+    for (const QLatin1String key : {kAppFontSize, kLimitsMin, kLimitsMax})
+        record.otherKeys.remove(key);
+    return record;
+}
+
+QJsonObject settings_to_object(const SettingsRecord &record)
+{
+    QJsonObject object = record.otherKeys;
+    for (const TextKey &text : kTextKeys)
+        object.insert(QLatin1String(text.key), record.*text.field);
+    object.insert(kAppFontSize, record.appFontSize);
+    object.insert(kLimitsMin, record.limitsMin);
+    object.insert(kLimitsMax, record.limitsMax);
+    return object;
+}
+
+SettingsRecord settings_from_json(const QByteArray &json)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json);
+    if (document.isNull() || !document.isObject())
+        return SettingsRecord();
+    return settings_from_object(document.object());
+}
+
+QByteArray settings_to_json(const SettingsRecord &record)
+{
+    return QJsonDocument(settings_to_object(record)).toJson(QJsonDocument::Indented);
+}

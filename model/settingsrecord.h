@@ -1,0 +1,47 @@
+#ifndef SETTINGSRECORD_H
+#define SETTINGSRECORD_H
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+
+// What config.json holds, as plain values. A key that is missing or holds another type
+// reads as the empty value of its field (no text, 0); what a fresh file holds is
+// default_settings().
+struct SettingsRecord
+{
+    QString companyName;
+    QString companyCity;
+    QString companyAddress;
+    QString companyPhone;
+    QString companyWebsite;
+    QString deviceName;
+    QString deviceType;
+    QString deviceNumber;
+    QString deviceDocumentNumber;
+    QString logoImage; // Base64 PNG; empty for no logo
+    QString reportOperator;
+    QString reportDetailName;
+    QString reportMaterial;
+    QString reportBatchNumber;
+    int appFontSize = 0; // 0: the font as the form and the application make it
+    double limitsMin = 0.0;
+    double limitsMax = 0.0;
+    QString comments;
+    // Keys this version does not know, written back as they came: another version may need them.
+    QJsonObject otherKeys;
+
+    bool operator==(const SettingsRecord &other) const;
+    bool operator!=(const SettingsRecord &other) const { return !(*this == other); }
+};
+
+SettingsRecord default_settings();
+
+SettingsRecord settings_from_object(const QJsonObject &object);
+QJsonObject settings_to_object(const SettingsRecord &record);
+// Anything but a JSON object reads as an empty record.
+SettingsRecord settings_from_json(const QByteArray &json);
+// Indented JSON, keys in alphabetical order.
+QByteArray settings_to_json(const SettingsRecord &record);
+
+#endif // SETTINGSRECORD_H
