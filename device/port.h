@@ -10,11 +10,14 @@
 #include <QString>
 #include <QVector>
 
+#include "answerwait.h"
 #include "portdescription.h"
 #include "protocol.h"
 #include "serialportmonitor.h"
 
 class QEventLoop;
+class QIODevice;
+class QTimer;
 
 class Port : public QObject
 {
@@ -36,6 +39,10 @@ public:
     // Ends the waiting request at once as a failed one. The instrument goes on
     // sending the rest of its answer, so the next request first drains the line.
     void cancelRequest();
+
+    // An in-memory instrument in place of the serial line, and a wait that it completes at
+    // once, so that a fuzz target runs thousands of reads a second. Null for the port's own.
+    void useStandIn(QIODevice *line, AnswerWait *wait);
 
 signals:
     void validPortFound();
@@ -62,6 +69,11 @@ private:
     SerialPortMonitor monitor;
     int expectedResponseSize;
     QSerialPort serialPort;
+    // Where requests go and answers come from: serialPort but for a stand-in.
+    QIODevice *link = &serialPort;
+    AnswerWait *answerWait = nullptr;
+    void waitFor(QEventLoop &loop, QTimer &timeout);
+    void discardPendingBytes();
 
     // A probe must not start while a request waits: it would share serialPort
     // and responseBuffer with it. Such a probe is held here and run once the

@@ -23,16 +23,16 @@ QByteArray Port::sendRequest(quint32 request, int expectedSize, int timeoutMs)
     }
 
     responseBuffer.clear();
-    serialPort.clear(QSerialPort::AllDirections);
+    discardPendingBytes();
     expectedResponseSize = expectedSize;
-    if (!serialPort.isOpen()) {
+    if (!link->isOpen()) {
         qCDebug(deviceLog) << "Serial port is not open.";
         return QByteArray();
     }
 
-    const qint64 written = serialPort.write(uintToBytes(request));
+    const qint64 written = link->write(uintToBytes(request));
     qCDebug(deviceLog) << written;
-    connect(&serialPort, &QSerialPort::readyRead, this, &Port::serialReciever);
+    connect(link, &QIODevice::readyRead, this, &Port::serialReciever);
 
     QTimer timer;
     timer.setSingleShot(true);
@@ -44,14 +44,14 @@ QByteArray Port::sendRequest(quint32 request, int expectedSize, int timeoutMs)
     requestAborted = false;
     waitingLoop = &loop;
     progressClock.start();
-    loop.exec();
+    waitFor(loop, timer);
     waitingLoop = nullptr;
     requestWaiting = false;
 
     const bool aborted = requestAborted;
     if (aborted) {
         qCDebug(deviceLog) << "request cancelled";
-        if (serialPort.isOpen())
+        if (link->isOpen())
             drainDeadline.setRemainingTime(qMax(0, timer.remainingTime()));
     } else if (timer.isActive()) {
         qCDebug(deviceLog) << "recieved VALID";
@@ -61,7 +61,7 @@ QByteArray Port::sendRequest(quint32 request, int expectedSize, int timeoutMs)
 
     disconnect(this, &Port::recievedValidReponse, &loop, &QEventLoop::quit);
     disconnect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    disconnect(&serialPort, &QSerialPort::readyRead, this, &Port::serialReciever);
+    disconnect(link, &QIODevice::readyRead, this, &Port::serialReciever);
 
     if (!deferredProbes.isEmpty())
         QTimer::singleShot(0, this, &Port::runDeferredProbes);
@@ -70,7 +70,7 @@ QByteArray Port::sendRequest(quint32 request, int expectedSize, int timeoutMs)
 
 bool Port::drainStaleInput()
 {
-    if (drainDeadline.hasExpired() || !serialPort.isOpen()) {
+    if (drainDeadline.hasExpired() || !link->isOpen()) {
         drainDeadline = QDeadlineTimer();
         return true;
     }
@@ -82,26 +82,48 @@ bool Port::drainStaleInput()
     budget.setSingleShot(true);
     connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(&budget, &QTimer::timeout, &loop, &QEventLoop::quit);
-    const QMetaObject::Connection discard = connect(&serialPort, &QSerialPort::readyRead, &loop, [&] {
-        serialPort.readAll();
+    const QMetaObject::Connection discard = connect(link, &QIODevice::readyRead, &loop, [&] {
+        link->readAll();
         quiet.start(QuietLineMs);
     });
-    serialPort.readAll();
+    link->readAll();
     quiet.start(QuietLineMs);
     budget.start(int(qMin<qint64>(drainDeadline.remainingTime(), INT_MAX)));
     requestWaiting = true;
     requestAborted = false;
     waitingLoop = &loop;
-    loop.exec();
+    waitFor(loop, budget);
     waitingLoop = nullptr;
     requestWaiting = false;
     disconnect(discard);
 
     // Cancelled while draining: the rest of the drain is owed to the next request.
-    if (requestAborted && serialPort.isOpen())
+    if (requestAborted && link->isOpen())
         return false;
     drainDeadline = QDeadlineTimer();
     return !requestAborted;
+}
+
+void Port::useStandIn(QIODevice *line, AnswerWait *wait)
+{
+    link = line ? line : &serialPort;
+    answerWait = wait;
+}
+
+void Port::waitFor(QEventLoop &loop, QTimer &timeout)
+{
+    if (answerWait)
+        answerWait->wait(loop, timeout);
+    else
+        loop.exec();
+}
+
+void Port::discardPendingBytes()
+{
+    if (link == &serialPort)
+        serialPort.clear(QSerialPort::AllDirections);
+    else
+        link->readAll();
 }
 
 void Port::abortWaitingRequest()
@@ -119,7 +141,7 @@ void Port::cancelRequest()
 
 void Port::serialReciever()
 {
-    const QByteArray bytes = serialPort.readAll();
+    const QByteArray bytes = link->readAll();
     for (const char byte : bytes) {
         responseBuffer.append(byte);
         if (responseBuffer.size() >= expectedResponseSize)
