@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build on Qt 5 and on Qt 6, the tests, the
-# headless run and the Debian package with its check need.
+# headless run, the Debian package with its check and the fuzz targets need.
 # Idempotent and non-interactive; quick when everything is already there.
 set -euo pipefail
 
@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libqcustomplot2.1-qt6
   fontconfig fonts-dejavu-core fonts-liberation2 xvfb xauth x11-utils imagemagick poppler-utils python3-openpyxl socat
   dpkg-dev desktop-file-utils appstream
+  clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )
 
 missing=()
