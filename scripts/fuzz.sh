@@ -4,7 +4,7 @@
 # The targets are built with clang into build-fuzz/ (or ORMEDA_FUZZ_BUILD_DIR). What the
 # run adds to the corpus stays in <build>/corpus/<target>/, its output in
 # <build>/logs/<target>.log. A crash, a sanitizer report, a leak, an input slower than
-# 10 s or a broken property fails the run: the log's end and the input, in hex and in
+# 30 s or a broken property fails the run: the log's end and the input, in hex and in
 # Base64, are printed, and the input is kept in <build>/findings/<target>/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,7 +30,7 @@ cmake --build "$build" --target "fuzz_$target" >/dev/null
 
 mkdir -p "$build/corpus/$target" "$build/findings/$target" "$build/logs"
 log="$build/logs/$target.log"
-options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1 -artifact_prefix="$build/findings/$target/")
+options=(-max_total_time="$seconds" -timeout=30 -print_final_stats=1 -artifact_prefix="$build/findings/$target/")
 [ -f "$root/fuzz/$target.dict" ] && options+=(-dict="$root/fuzz/$target.dict")
 export LSAN_OPTIONS="suppressions=$root/fuzz/qt.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 echo "fuzz $target: ${seconds} s"
