@@ -8,12 +8,14 @@
 
 #include "fontsize.h"
 #include "settingsfile.h"
+#include "unitlimits.h"
 
 namespace {
 
 const char *const kAppFontSize = "app_font_size";
 const char *const kLimitsMin = "limits_min_val";
 const char *const kLimitsMax = "limits_max_val";
+const char *const kUnitLimits = "unit_limits"; // the pairs of the other units
 const char *const kLogo = "logo_image";
 const char *const kComments = "comments";
 
@@ -97,7 +99,9 @@ void MainWindow::applyConfig(const QJsonObject &config)
     ui->limits_min->setValue(config.value(QLatin1String(kLimitsMin)).toDouble());
     ui->limits_max->setValue(config.value(QLatin1String(kLimitsMax)).toDouble());
     // As the boxes hold them: one decimal, within their range.
-    measurements.setLimitValues(ui->limits_min->value(), ui->limits_max->value());
+    UnitLimits pairs = unit_limits_from_json(config.value(QLatin1String(kUnitLimits)));
+    pairs.insert(QString(), {ui->limits_min->value(), ui->limits_max->value()});
+    measurements.setUnitLimits(pairs);
     ui->comments_text->setPlainText(config.value(QLatin1String(kComments)).toString());
 }
 
@@ -109,8 +113,10 @@ QJsonObject MainWindow::collectConfig(QJsonObject config) const
     for (const TextKey &text : kReportKeys)
         config.insert(QLatin1String(text.key), (ui->*text.field)->text());
     config.insert(QLatin1String(kAppFontSize), font().pointSize());
-    config.insert(QLatin1String(kLimitsMin), measurements.limits().min);
-    config.insert(QLatin1String(kLimitsMax), measurements.limits().max);
+    const Limits plain = measurements.limitsOfUnit(QString());
+    config.insert(QLatin1String(kLimitsMin), plain.min);
+    config.insert(QLatin1String(kLimitsMax), plain.max);
+    config.insert(QLatin1String(kUnitLimits), unit_limits_to_json(measurements.unitLimits()));
     config.insert(QLatin1String(kComments), ui->comments_text->toPlainText());
     return config;
 }

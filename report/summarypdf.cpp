@@ -20,6 +20,7 @@ int column_weight(SummaryColumn column)
     case SummaryColumn::Minimum:
     case SummaryColumn::Maximum:
     case SummaryColumn::Cpk: return 8;
+    case SummaryColumn::Tolerance: return 12;
     case SummaryColumn::Mean: return 9;
     case SummaryColumn::Sigma: return 7;
     case SummaryColumn::Outside:
