@@ -22,7 +22,7 @@ const QStringList kTextKeys = {
     "report_operator", "report_detail_name", "report_material", "report_batch_number",
 };
 const QStringList kAllKeys = kTextKeys + QStringList{
-    "logo_image", "app_font_size", "limits_min_val", "limits_max_val", "comments"};
+    "logo_image", "app_font_size", "limits_min_val", "limits_max_val", "unit_limits", "comments"};
 
 void writeSettings(const QByteArray &bytes)
 {
@@ -229,7 +229,7 @@ private slots:
             field(w, "company_city")->setText("City B");
         }
         const QJsonObject saved = settingsObject();
-        QCOMPARE(saved.size(), 20);
+        QCOMPARE(saved.size(), 21);
         QCOMPARE(saved.value("window_state").toObject(),
                  QJsonObject({{"dock", QJsonArray({1, 2, "x"})}}));
         QVERIFY(saved.contains("zz"));
@@ -271,7 +271,7 @@ private slots:
         QVERIFY(MainWindowAccess::ui(w)->report_number->text().isEmpty());
         QCOMPARE(MainWindowAccess::ui(w)->report_date_edit->date(), QDate::currentDate());
         QCOMPARE(MainWindowAccess::ui(w)->report_operator->text(), QString("Operator 1"));
-        QCOMPARE(settingsObject().size(), 18);
+        QCOMPARE(settingsObject().size(), 19);
     }
 
     void failedWriteKeepsPreviousFile()

@@ -213,7 +213,7 @@ private slots:
         QTest::newRow("minimum below ten") << "D10" << 3.2 << "0.00";
         QTest::newRow("maximum below a hundred") << "E10" << 11.4 << "0.0";
         QTest::newRow("mean, unrounded") << "F10" << (double(3.2f) + 5.5 + double(11.4f) + double(9.9f)) / 4 << "0.0";
-        QTest::newRow("cpk") << "I10" << 0.218945 << "0.00";
+        QTest::newRow("cpk") << "J10" << 0.218945 << "0.00";
         QTest::newRow("maximum in hundreds") << "E12" << 204.0 << "0";
         QTest::newRow("minimum of a later block") << "D11" << 44.6 << "0.0";
     }
