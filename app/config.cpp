@@ -7,6 +7,7 @@
 #include "atomicwrite.h"
 #include "fontsize.h"
 #include "settingsfile.h"
+#include "unitlimits.h"
 
 namespace {
 
@@ -66,7 +67,9 @@ void MainWindow::applyConfig(const SettingsRecord &config)
     ui->limits_min->setValue(config.limitsMin);
     ui->limits_max->setValue(config.limitsMax);
     // As the boxes hold them: one decimal, within their range.
-    measurements.setLimitValues(ui->limits_min->value(), ui->limits_max->value());
+    UnitLimits pairs = config.unitLimits;
+    pairs.insert(QString(), {ui->limits_min->value(), ui->limits_max->value()});
+    measurements.setUnitLimits(pairs);
     ui->comments_text->setPlainText(config.comments);
 }
 
@@ -76,8 +79,11 @@ SettingsRecord MainWindow::collectConfig(SettingsRecord config) const
         config.*text.value = (ui->*text.field)->text();
     config.logoImage = imageToBase64(logo);
     config.appFontSize = font().pointSize();
-    config.limitsMin = measurements.limits().min;
-    config.limitsMax = measurements.limits().max;
+    const Limits plain = measurements.limitsOfUnit(QString());
+    config.limitsMin = plain.min;
+    config.limitsMax = plain.max;
+    config.unitLimits = measurements.unitLimits();
+    config.unitLimits.remove(QString());
     config.comments = ui->comments_text->toPlainText();
     return config;
 }

@@ -24,7 +24,7 @@ void MainWindow::on_actionRU_triggered()
     QApplication::removeTranslator(translator);
     ui->retranslateUi(this);
     setLogoButtonText();
-    update_tolerance_figures();
+    retranslate_shown_block();
     linkStatus->retranslate();
     setWindowTitle(title);
 }
@@ -38,7 +38,7 @@ void MainWindow::on_actionEN_triggered()
     QApplication::installTranslator(translator);
     ui->retranslateUi(this);
     setLogoButtonText();
-    update_tolerance_figures();
+    retranslate_shown_block();
     linkStatus->retranslate();
     setWindowTitle(title);
 }

@@ -13,11 +13,14 @@
 
 #include "blocktablemodel.h"
 #include "busystatus.h"
+#include "limitinput.h"
 #include "linkstatus.h"
 #include "placement.h"
 #include "reportexport.h"
 #include "savefailurebox.h"
 #include "tablecopy.h"
+#include "tablehint.h"
+#include "toleranceassessment.h"
 #ifdef Q_OS_UNIX
 #include "demoinstrument.h"
 #endif
@@ -41,6 +44,16 @@ MainWindow::MainWindow(QWidget *parent)
     ui->table_block_data->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     ui->table_block_data->horizontalHeader()->hide();
     new TableCopy(ui->table_block_data);
+    tableHint = new TableHint(ui->table_block_data);
+    tableHint->setShown(true);
+    for (QDoubleSpinBox *box : {ui->limits_min, ui->limits_max})
+        new DecimalSeparatorKeys(box);
+    // The boxes' lowest value, below any statistic they are given, reads "—": no block, no figure.
+    for (QDoubleSpinBox *box : {ui->min_box, ui->max_box, ui->mean_box, ui->stdev_box}) {
+        box->setMinimum(box->minimum() - 1);
+        box->setSpecialValueText(no_figure_text());
+    }
+    ui->block_names_list->installEventFilter(this); // Enter shows the current row
 
     ui->report_date_edit->setDate(QDate::currentDate());
 
@@ -49,7 +62,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(&measurements, &MeasurementModel::blocksChanged, this, &MainWindow::fill_block_list);
     connect(&measurements, &MeasurementModel::shownBlockChanged, this, &MainWindow::show_block);
     connect(&measurements, &MeasurementModel::limitsShownChanged, this, &MainWindow::limits_shown_changed);
-    connect(&measurements, &MeasurementModel::limitValuesChanged, this, &MainWindow::plot_block);
+    connect(&measurements, &MeasurementModel::limitValuesChanged, this, &MainWindow::limit_values_changed);
     connect(&measurements, &MeasurementModel::blocksChanged, this,
             [this] { ui->action_block_summary->setEnabled(!measurements.blocks().isEmpty()); });
     for (const auto changed : {&MeasurementModel::shownBlockChanged, &MeasurementModel::limitsShownChanged,
@@ -64,7 +77,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->retranslateUi(this);
     setLogoButtonText();
-    update_tolerance_figures();
+    update_statistics();
+    retranslate_shown_block();
 #ifdef Q_OS_UNIX
     demo = new DemoInstrument(ui, port, this);
 #endif

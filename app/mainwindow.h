@@ -23,6 +23,7 @@ class QResizeEvent;
 class QSize;
 class QTranslator;
 class ReportExport;
+class TableHint;
 struct ReportModel;
 struct SummaryReportModel;
 
@@ -112,6 +113,9 @@ private:
     // Model changes, rendered (view/)
     void fill_block_list();
     void show_block();
+    void show_limit_values();
+    void limit_values_changed();
+    void retranslate_shown_block();
     void limits_shown_changed();
     void summary_pdf_clicked();
     void summary_excel_clicked();
@@ -132,6 +136,7 @@ private:
     QTranslator *translator = nullptr;
     LinkStatus *linkStatus = nullptr;
     BlockTableModel *blockTable = nullptr;
+    TableHint *tableHint = nullptr;
     BlockPlots *plots = nullptr;
     DemoInstrument *demo = nullptr;
     ReportExport *reportExport = nullptr;

@@ -407,5 +407,13 @@ Please check write permissions and whether the previous version of the file is o
         <source>Допуск</source>
         <translation>Tolerance</translation>
     </message>
+    <message>
+        <source>Дважды щёлкните блок в списке</source>
+        <translation>Double-click a block in the list</translation>
+    </message>
+    <message>
+        <source>Min больше Max</source>
+        <translation>Min is above Max</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,8 @@
 #include "blockname.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+
 namespace {
 
 bool is_kept_code_unit(char16_t unit)
@@ -38,4 +41,11 @@ QString block_name_from_bytes(const QByteArray &raw)
         text.append(QChar(unit));
     }
     return clean_block_name(text);
+}
+
+QString block_unit(const QString &blockName)
+{
+    static const QRegularExpression whiteSpace(QStringLiteral("\\s+"));
+    const QStringList words = blockName.split(whiteSpace, Qt::SkipEmptyParts);
+    return words.size() >= 2 ? words.at(1) : QString();
 }

@@ -14,4 +14,8 @@ QString clean_block_name(const QString &name);
 // last byte ignored; then cleaned.
 QString block_name_from_bytes(const QByteArray &raw);
 
+// The unit of a block named "<number> <unit> …": its second word ("HRC", "HB"), empty for a
+// name of fewer than two words. Each unit has limits of its own.
+QString block_unit(const QString &blockName);
+
 #endif // BLOCKNAME_H

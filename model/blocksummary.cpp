@@ -5,6 +5,8 @@
 #include <cmath>
 #include <utility>
 
+#include "blockname.h"
+#include "measurementmodel.h"
 #include "valuetext.h"
 
 namespace {
@@ -47,7 +49,7 @@ SummaryCell statistic_cell(double statistic)
 
 } // namespace
 
-QVector<BlockSummaryRow> block_summary_rows(const QVector<Block> &blocks, const Limits &limits)
+QVector<BlockSummaryRow> block_summary_rows(const QVector<Block> &blocks, const LimitsOfUnit &limitsOf)
 {
     QVector<BlockSummaryRow> rows;
     rows.reserve(blocks.size());
@@ -57,10 +59,21 @@ QVector<BlockSummaryRow> block_summary_rows(const QVector<Block> &blocks, const 
         row.number = i + 1;
         row.name = block.name;
         row.statistics = block_statistics(block.values);
-        row.assessment = assess_tolerance(block.values, row.statistics, limits);
+        row.limits = limitsOf(block_unit(block.name));
+        row.assessment = assess_tolerance(block.values, row.statistics, row.limits);
         rows.append(row);
     }
     return rows;
+}
+
+QVector<BlockSummaryRow> block_summary_rows(const QVector<Block> &blocks, const Limits &limits)
+{
+    return block_summary_rows(blocks, [&limits](const QString &) { return limits; });
+}
+
+QVector<BlockSummaryRow> block_summary_rows(const MeasurementModel &model)
+{
+    return block_summary_rows(model.blocks(), [&model](const QString &unit) { return model.limitsOfUnit(unit); });
 }
 
 QVector<SummaryColumn> summary_columns(bool limitsShown)
@@ -69,7 +82,7 @@ QVector<SummaryColumn> summary_columns(bool limitsShown)
                                    SummaryColumn::Minimum, SummaryColumn::Maximum, SummaryColumn::Mean,
                                    SummaryColumn::Sigma};
     if (limitsShown)
-        columns << SummaryColumn::Outside << SummaryColumn::Cpk << SummaryColumn::Verdict;
+        columns << SummaryColumn::Tolerance << SummaryColumn::Outside << SummaryColumn::Cpk << SummaryColumn::Verdict;
     return columns;
 }
 
@@ -83,6 +96,7 @@ QString summary_column_title(SummaryColumn column)
     case SummaryColumn::Maximum: return QCoreApplication::translate("MainWindow", "Max");
     case SummaryColumn::Mean: return QCoreApplication::translate("MainWindow", "Среднее");
     case SummaryColumn::Sigma: return QCoreApplication::translate("MainWindow", "σ");
+    case SummaryColumn::Tolerance: return QCoreApplication::translate("MainWindow", "Допуск");
     case SummaryColumn::Outside: return QCoreApplication::translate("MainWindow", "Вне допуска");
     case SummaryColumn::Cpk: return QCoreApplication::translate("MainWindow", "Cpk");
     case SummaryColumn::Verdict: return QCoreApplication::translate("MainWindow", "Итог");
@@ -92,7 +106,7 @@ QString summary_column_title(SummaryColumn column)
 
 bool is_figure_column(SummaryColumn column)
 {
-    return column != SummaryColumn::Block && column != SummaryColumn::Verdict;
+    return column != SummaryColumn::Block && column != SummaryColumn::Tolerance && column != SummaryColumn::Verdict;
 }
 
 SummaryCell summary_cell(const BlockSummaryRow &row, SummaryColumn column)
@@ -115,6 +129,8 @@ SummaryCell summary_cell(const BlockSummaryRow &row, SummaryColumn column)
         return empty ? text_cell(no_figure_text()) : statistic_cell(statistics.mean);
     case SummaryColumn::Sigma:
         return empty ? text_cell(no_figure_text()) : statistic_cell(statistics.stdev);
+    case SummaryColumn::Tolerance:
+        return text_cell(limits_text(row.limits.min, row.limits.max));
     case SummaryColumn::Outside: {
         SummaryCell cell = text_cell(outside_share_text(assessment));
         if (assessment.assessed)
@@ -154,6 +170,11 @@ SummaryTable summary_table(const QVector<BlockSummaryRow> &rows, bool limitsShow
 SummaryTable summary_table(const QVector<Block> &blocks, const Limits &limits)
 {
     return summary_table(block_summary_rows(blocks, limits), limits.shown);
+}
+
+SummaryTable summary_table(const MeasurementModel &model)
+{
+    return summary_table(block_summary_rows(model), model.limits().shown);
 }
 
 QByteArray summary_csv(const SummaryTable &table, const CsvFormat &format)

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
 #include <limits>
 
 #include "block.h"
@@ -13,25 +14,35 @@
 #include "csvtable.h"
 #include "toleranceassessment.h"
 
+class MeasurementModel;
+
 // A listed block as the summary gives it: its statistics and how it holds the limits.
 struct BlockSummaryRow
 {
     int number = 0; // the list's row + 1
     QString name;
     BlockStatistics statistics;
-    ToleranceAssessment assessment; // not assessed while the limits are hidden
+    Limits limits; // those of the block's unit
+    ToleranceAssessment assessment; // not assessed while the limits are hidden or min is above max
 };
 
-// A row per block of the list, in its order.
-QVector<BlockSummaryRow> block_summary_rows(const QVector<Block> &blocks, const Limits &limits);
+// The limits a block of this unit is judged against.
+using LimitsOfUnit = std::function<Limits(const QString &unit)>;
 
-enum class SummaryColumn { Number, Block, Count, Minimum, Maximum, Mean, Sigma, Outside, Cpk, Verdict };
+// A row per block of the list, in its order.
+QVector<BlockSummaryRow> block_summary_rows(const QVector<Block> &blocks, const LimitsOfUnit &limitsOf);
+// Every block against the same limits.
+QVector<BlockSummaryRow> block_summary_rows(const QVector<Block> &blocks, const Limits &limits);
+// The model's listed blocks, each against the limits of its unit.
+QVector<BlockSummaryRow> block_summary_rows(const MeasurementModel &model);
+
+enum class SummaryColumn { Number, Block, Count, Minimum, Maximum, Mean, Sigma, Tolerance, Outside, Cpk, Verdict };
 
 // The columns of the summary: those of the tolerance only while the limits are shown.
 QVector<SummaryColumn> summary_columns(bool limitsShown);
 // The column's heading in the current language.
 QString summary_column_title(SummaryColumn column);
-// Sorted by figure rather than by text; the block's name and the verdict are texts.
+// Sorted by figure rather than by text; the block's name, its tolerance and the verdict are texts.
 bool is_figure_column(SummaryColumn column);
 
 // One cell as the summary shows it.
@@ -63,6 +74,8 @@ struct SummaryTable
 SummaryTable summary_table(const QVector<BlockSummaryRow> &rows, bool limitsShown);
 // The summary of these blocks against these limits.
 SummaryTable summary_table(const QVector<Block> &blocks, const Limits &limits);
+// The summary of the model's listed blocks, each against the limits of its unit.
+SummaryTable summary_table(const MeasurementModel &model);
 
 // The table as CSV: the headings, then a row per block with the texts of the cells, the
 // figures with the format's decimal separator.

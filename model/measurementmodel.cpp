@@ -1,13 +1,19 @@
 #include "measurementmodel.h"
 
+#include "blockname.h"
+
 MeasurementModel::MeasurementModel(QObject *parent)
     : QObject(parent)
 {
+    pairs.insert(unit, {current.min, current.max});
 }
 
 void MeasurementModel::setBlocks(const QVector<Block> &blocks)
 {
     listed = blocks;
+    shown = Block();
+    shownOnce = false;
+    shownStatistics = BlockStatistics();
     emit blocksChanged();
 }
 
@@ -18,6 +24,11 @@ bool MeasurementModel::showBlock(int index)
     shown = listed.at(index);
     shownOnce = true;
     shownStatistics = block_statistics(shown.values);
+    unit = block_unit(shown.name);
+    if (!pairs.contains(unit))
+        pairs.insert(unit, {current.min, current.max});
+    current.min = pairs.value(unit).min;
+    current.max = pairs.value(unit).max;
     emit shownBlockChanged();
     return true;
 }
@@ -36,6 +47,31 @@ bool MeasurementModel::setLimitValues(double min, double max)
         return false;
     current.min = min;
     current.max = max;
+    pairs.insert(unit, {min, max});
     emit limitValuesChanged();
     return true;
+}
+
+Limits MeasurementModel::limitsOfUnit(const QString &unit) const
+{
+    Limits limits = current;
+    const auto pair = pairs.constFind(unit);
+    if (pair != pairs.constEnd()) {
+        limits.min = pair->min;
+        limits.max = pair->max;
+    }
+    return limits;
+}
+
+void MeasurementModel::setUnitLimits(const UnitLimits &unitPairs)
+{
+    pairs = unitPairs;
+    if (!pairs.contains(unit))
+        pairs.insert(unit, {current.min, current.max});
+    const auto pair = pairs.constFind(unit);
+    if (pair != pairs.constEnd() && (pair->min != current.min || pair->max != current.max)) {
+        current.min = pair->min;
+        current.max = pair->max;
+        emit limitValuesChanged();
+    }
 }

@@ -8,6 +8,7 @@
 #include "blockstatistics.h"
 #include "toleranceassessment.h"
 #include "tolerancelimits.h"
+#include "unitlimits.h"
 
 // What the window shows, without a widget: the blocks of the list, the one block
 // on display with its statistics, and the tolerance limits. The table, the
@@ -20,7 +21,7 @@ public:
     explicit MeasurementModel(QObject *parent = nullptr);
 
     // The blocks of the list, in the instrument's order; a read or an opened
-    // reading replaces them all. The shown block is a copy and stays.
+    // reading replaces them all, and no block is shown until one of the new list is.
     const QVector<Block> &blocks() const { return listed; }
     void setBlocks(const QVector<Block> &blocks);
 
@@ -34,10 +35,19 @@ public:
     // How the shown block holds the limits, worked out when asked: one pass over its values.
     ToleranceAssessment assessment() const { return assess_tolerance(shown.values, shownStatistics, current); }
 
+    // The limits in force for the shown block: those of its unit (of the block shown last,
+    // "" before any), shown or not as the one check box says.
     const Limits &limits() const { return current; }
+    const QString &shownUnit() const { return unit; }
+    // Those of any unit; a unit not met yet has the pair shown last, as it would start from.
+    Limits limitsOfUnit(const QString &unit) const;
     void setLimitsShown(bool shown);
-    // False, emitting nothing, when the limits are those already.
+    // Sets the pair of the shown block's unit. False, emitting nothing, when the limits are
+    // those already.
     bool setLimitValues(double min, double max);
+    // Every unit's pair, for the settings; set from them before any block is shown.
+    const UnitLimits &unitLimits() const { return pairs; }
+    void setUnitLimits(const UnitLimits &unitPairs);
 
 signals:
     void blocksChanged();
@@ -50,7 +60,9 @@ private:
     Block shown;
     bool shownOnce = false;
     BlockStatistics shownStatistics;
-    Limits current;
+    QString unit;
+    UnitLimits pairs;
+    Limits current; // with the pair of `unit`
 };
 
 #endif // MEASUREMENTMODEL_H

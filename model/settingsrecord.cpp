@@ -31,6 +31,7 @@ const TextKey kTextKeys[] = {
 const QLatin1String kAppFontSize("app_font_size");
 const QLatin1String kLimitsMin("limits_min_val");
 const QLatin1String kLimitsMax("limits_max_val");
+const QLatin1String kUnitLimits("unit_limits");
 
 } // namespace
 
@@ -41,7 +42,7 @@ bool SettingsRecord::operator==(const SettingsRecord &other) const
             return false;
     }
     return appFontSize == other.appFontSize && limitsMin == other.limitsMin && limitsMax == other.limitsMax
-           && otherKeys == other.otherKeys;
+           && unitLimits == other.unitLimits && otherKeys == other.otherKeys;
 }
 
 SettingsRecord default_settings()
@@ -64,7 +65,8 @@ SettingsRecord settings_from_object(const QJsonObject &object)
     record.appFontSize = object.value(kAppFontSize).toInt();
     record.limitsMin = object.value(kLimitsMin).toDouble();
     record.limitsMax = object.value(kLimitsMax).toDouble();
-    for (const QLatin1String key : {kAppFontSize, kLimitsMin, kLimitsMax})
+    record.unitLimits = unit_limits_from_json(object.value(kUnitLimits));
+    for (const QLatin1String key : {kAppFontSize, kLimitsMin, kLimitsMax, kUnitLimits})
         record.otherKeys.remove(key);
     return record;
 }
@@ -77,6 +79,7 @@ QJsonObject settings_to_object(const SettingsRecord &record)
     object.insert(kAppFontSize, record.appFontSize);
     object.insert(kLimitsMin, record.limitsMin);
     object.insert(kLimitsMax, record.limitsMax);
+    object.insert(kUnitLimits, unit_limits_to_json(record.unitLimits));
     return object;
 }
 

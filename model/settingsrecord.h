@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QString>
 
+#include "unitlimits.h"
+
 // What config.json holds, as plain values. A key that is missing or holds another type
 // reads as the empty value of its field (no text, 0); what a fresh file holds is
 // default_settings().
@@ -28,6 +30,7 @@ struct SettingsRecord
     double limitsMin = 0.0;
     double limitsMax = 0.0;
     QString comments;
+    UnitLimits unitLimits; // the pairs of the units but "", which the two limit keys hold
     // Keys this version does not know, written back as they came: another version may need them.
     QJsonObject otherKeys;
 

@@ -25,11 +25,11 @@ ToleranceAssessment assess_tolerance(const QVector<float> &values, const BlockSt
 {
     ToleranceAssessment assessment;
     assessment.count = int(values.size());
-    if (!limits.shown || values.isEmpty())
+    if (!limits.inForce() || values.isEmpty())
         return assessment;
     assessment.assessed = true;
     assessment.outside = int(std::count_if(values.begin(), values.end(),
-                                           [&limits](float v) { return limits.isShownOutside(v); }));
+                                           [&limits](float v) { return limits.isOutside(v); }));
 
     const double sigma = statistics.stdev;
     if (statistics.count < 2 || !(sigma > 0)) {

@@ -13,7 +13,7 @@
 // of the limits min and max and the block's unrounded mean and σ.
 struct ToleranceAssessment
 {
-    bool assessed = false; // limits shown and a block with values
+    bool assessed = false; // limits in force and a block with values
     int outside = 0;
     int count = 0;
     // NaN where an index has no meaning: fewer than two values, no spread, or a

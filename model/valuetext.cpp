@@ -1,5 +1,6 @@
 #include "valuetext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -13,22 +14,48 @@ int value_decimals(float v)
     return 0;
 }
 
-double value_display_number(float v)
+namespace {
+
+// The shortest digits that read back as v, with no exponent ("45.8", "100000000000000000000").
+int fixed_shortest(float v, char *text, int size)
 {
-    const int decimals = value_decimals(v);
-    const double scale = decimals == 2 ? 100.0 : decimals == 1 ? 10.0 : 1.0;
-    double scaled = double(v) * scale;
-    // Beyond 2^52 a double has no fraction left to cut; NaN stays NaN.
-    if (std::fabs(scaled) < 4503599627370496.0)
-        scaled = std::trunc(scaled);
-    // The nearest double to a whole number of hundredths, tenths or units: its text with
-    // those decimals is exactly that many, and reads back as this very double.
-    return scaled / scale;
+    const std::to_chars_result end = std::to_chars(text, text + size, v, std::chars_format::fixed);
+    return int(end.ptr - text);
+}
+
+} // namespace
+
+double value_measured_number(float v)
+{
+    if (!std::isfinite(v))
+        return double(v);
+    char text[64];
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, v);
+    double measured = 0;
+    std::from_chars(text, end.ptr, measured);
+    return measured;
 }
 
 QString value_display_text(float v)
 {
-    return QString::number(value_display_number(v), 'f', value_decimals(v));
+    if (!std::isfinite(v))
+        return value_full_text(v);
+    char text[80]; // FLT_MAX has 39 digits, the smallest step 45 decimals
+    const int length = fixed_shortest(v, text, 64);
+    const int decimals = value_decimals(v);
+    const char *point = std::find(text, text + length, '.');
+    QString shown = QString::fromLatin1(text, int(point - text));
+    if (decimals > 0) {
+        const char *digits = point < text + length ? point + 1 : point;
+        QString fraction = QString::fromLatin1(digits, int(std::min<qsizetype>(text + length - digits, decimals)));
+        shown += QLatin1Char('.') + fraction.leftJustified(decimals, QLatin1Char('0'));
+    }
+    // A value cut to nothing but zeros has no sign left to show: -0.001 shows 0.00.
+    if (shown.startsWith(QLatin1Char('-')) && !std::any_of(shown.begin() + 1, shown.end(), [](QChar c) {
+            return c >= QLatin1Char('1') && c <= QLatin1Char('9');
+        }))
+        shown.remove(0, 1);
+    return shown;
 }
 
 QString report_value_text(float v)

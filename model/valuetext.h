@@ -7,12 +7,13 @@
 // (NaN and infinities too) 0.
 int value_decimals(float v);
 
-// The text a value gets on screen: cut, never rounded, to value_decimals(v) decimals.
+// The text a value gets on screen: its measured decimal (value_full_text) cut, never
+// rounded, to value_decimals(v) decimals, so a stored 45.79999924 shows 45.8 and 2.345 shows 2.34.
 QString value_display_text(float v);
 
-// The number value_display_text(v) reads back as, without making the text: what the table
-// judges against the limits, for every value of every block of a summary.
-double value_display_number(float v);
+// The double nearest to the measured decimal: what the limits judge, as the decimal would be
+// read from the table's copy or the CSV.
+double value_measured_number(float v);
 
 // The text a report gives a value: rounded, not cut, to value_decimals(v) decimals, so a
 // stored 2.345 reads 2.34 on screen and 2.35 in a report.

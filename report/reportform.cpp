@@ -98,7 +98,7 @@ ReportModel MainWindow::collect_report_model(bool includeEmpty, const QSize &plo
     if (ui->report_diagram_checkbox->checkState() != Qt::Unchecked)
         model.sketches.append(pending_plot(ui->diagram, plotSize));
     const Limits &limits = measurements.limits();
-    model.toleranceLine = has_tolerance_line(limits.shown, ui->report_graph_checkbox->isChecked(),
+    model.toleranceLine = has_tolerance_line(limits.inForce(), ui->report_graph_checkbox->isChecked(),
                                              ui->report_diagram_checkbox->isChecked());
     model.limitMin = limits.min;
     model.limitMax = limits.max;

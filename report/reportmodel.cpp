@@ -57,7 +57,7 @@ bool has_tolerance_line(bool limitsShown, bool graphIncluded, bool diagramInclud
 
 QVector<ReportTextStatistic> tolerance_rows(const ToleranceAssessment &assessment, const Limits &limits)
 {
-    if (!limits.shown)
+    if (!limits.inForce())
         return {};
     return {{QCoreApplication::translate("MainWindow", "Допуск"), limits_text(limits.min, limits.max)},
             {QCoreApplication::translate("MainWindow", "Вне допуска"), outside_of_count_text(assessment)},

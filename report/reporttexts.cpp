@@ -39,8 +39,3 @@ QString tolerance_text(const ReportCaptions &captions, double lo, double hi)
 {
     return captions.toleranceOpening + limit_pair(lo, hi) + QLatin1Char(']');
 }
-
-QString limits_text(double lo, double hi)
-{
-    return QLatin1Char('[') + limit_pair(lo, hi) + QLatin1Char(']');
-}

@@ -27,7 +27,5 @@ ReportCaptions report_captions();
 
 // "Допуск: [lo; hi]" after the caption's opening, limits with 6 significant digits.
 QString tolerance_text(const ReportCaptions &captions, double lo, double hi);
-// "[lo; hi]", the limits as the tolerance line writes them.
-QString limits_text(double lo, double hi);
 
 #endif // REPORTTEXTS_H

@@ -18,6 +18,7 @@ double column_width(SummaryColumn column)
     case SummaryColumn::Mean: return 10;
     case SummaryColumn::Sigma:
     case SummaryColumn::Cpk: return 8;
+    case SummaryColumn::Tolerance: return 14;
     case SummaryColumn::Outside: return 16;
     case SummaryColumn::Verdict: return 14;
     }

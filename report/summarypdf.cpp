@@ -14,16 +14,17 @@ namespace {
 int column_weight(SummaryColumn column)
 {
     switch (column) {
-    case SummaryColumn::Number:
-    case SummaryColumn::Count: return 5;
-    case SummaryColumn::Block: return 13;
+    case SummaryColumn::Number: return 5;
+    case SummaryColumn::Count: return 4;
+    case SummaryColumn::Block: return 9;
     case SummaryColumn::Minimum:
-    case SummaryColumn::Maximum:
+    case SummaryColumn::Maximum: return 7;
     case SummaryColumn::Cpk: return 8;
-    case SummaryColumn::Mean: return 9;
-    case SummaryColumn::Sigma: return 7;
-    case SummaryColumn::Outside:
-    case SummaryColumn::Verdict: return 17;
+    case SummaryColumn::Tolerance: return 11;
+    case SummaryColumn::Mean: return 10;
+    case SummaryColumn::Sigma: return 6;
+    case SummaryColumn::Outside: return 17;
+    case SummaryColumn::Verdict: return 16;
     }
     return 8;
 }

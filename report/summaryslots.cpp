@@ -12,20 +12,17 @@
 #include "savefailurebox.h"
 #include "summaryreport.h"
 
-// The form as the block reports take it, the blocks and the limits as they are now.
+// The form as the block reports take it, the blocks and the limits as they are now. Each block
+// has the limits of its own unit in the table, so no one pair heads it.
 SummaryReportModel MainWindow::collect_summary_model(bool includeEmpty) const
 {
     SummaryReportModel model;
     model.form.data.entries = collect_report_data().entries;
     model.form.includeEmpty = includeEmpty;
     model.form.logo = logo;
-    const Limits &limits = measurements.limits();
-    model.form.toleranceLine = limits.shown;
-    model.form.limitMin = limits.min;
-    model.form.limitMax = limits.max;
     model.form.commentsCaption = ui->comments_label->text();
     model.form.comments = ui->comments_text->toPlainText();
-    model.table = summary_table(measurements.blocks(), limits);
+    model.table = summary_table(measurements);
     return model;
 }
 
@@ -59,7 +56,7 @@ void MainWindow::summary_excel_clicked()
 void MainWindow::summary_csv_clicked()
 {
     // At the click: the file dialog runs the event loop, in which a read may end.
-    const QByteArray csv = summary_csv(summary_table(measurements.blocks(), measurements.limits()),
+    const QByteArray csv = summary_csv(summary_table(measurements),
                                        CsvFormat::forLocale(QLocale::system()));
     const QString proposal = proposed_report_path(report_root_folder(), tr("Сводка"), ui->report_number->text(),
                                                   QTime::currentTime(), QStringLiteral("csv"));

@@ -3,7 +3,9 @@
 
 #include <QListWidgetItem>
 
+#include "blockplots.h"
 #include "blocktablemodel.h"
+#include "tablehint.h"
 
 void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
 {
@@ -11,11 +13,14 @@ void MainWindow::on_block_names_list_itemDoubleClicked(QListWidgetItem *item)
     measurements.showBlock(ui->block_names_list->row(item));
 }
 
-// The shown block goes into the table, the plots and the statistics together.
+// The shown block goes into the table, the plots and the statistics together, judged
+// against the limits of its unit, which the limit boxes show from now on.
 void MainWindow::show_block()
 {
+    show_limit_values();
     const QVector<float> &values = measurements.shownBlock().values;
     blockTable->setValues(values);
+    tableHint->setShown(false);
     highlight_table_by_limits();
     plot_block();
     update_statistics();
@@ -26,13 +31,20 @@ void MainWindow::show_block()
     ui->action_export_csv->setEnabled(hasValues);
 }
 
-// A read and an opened reading alike: the list is filled anew, and the block on
-// display stays, but a report waits for a block shown from the new list.
+// A read and an opened reading alike: the list is filled anew, and nothing of the old
+// one stays on screen until a block of the new one is shown.
 void MainWindow::fill_block_list()
 {
     ui->button_export_to_PDF->setEnabled(false);
     ui->button_export_to_excel->setEnabled(false);
+    ui->action_export_csv->setEnabled(false);
     ui->block_names_list->clear();
     for (const Block &block : measurements.blocks())
         ui->block_names_list->addItem(block.name);
+
+    blockTable->setValues({});
+    tableHint->setShown(true);
+    plots->draw({}, measurements.statistics(), measurements.limits());
+    update_statistics();
+    update_tolerance_figures();
 }

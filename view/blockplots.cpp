@@ -116,11 +116,11 @@ void BlockPlots::draw(const QVector<float> &values, const BlockStatistics &stati
         mainGraph->setLineStyle(QCPGraph::lsLine);
         mainGraph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, Qt::blue, Qt::white, 7));
 
-        if (limits.shown) {
+        if (limits.inForce()) {
             QVector<double> inKeys, inValues, outKeys, outValues;
             for (int i = 0; i < n; ++i) {
                 const double v = data.at(i);
-                if (limits.isOutside(v)) {
+                if (limits.isOutside(values.at(i))) {
                     outKeys.append(keys.at(i));
                     outValues.append(v);
                 } else {

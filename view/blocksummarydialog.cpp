@@ -104,7 +104,7 @@ void BlockSummaryDialog::refresh()
 {
     stale = false;
     const bool limitsShown = model.limits().shown;
-    summary->setSummary(block_summary_rows(model.blocks(), model.limits()), limitsShown);
+    summary->setSummary(block_summary_rows(model), limitsShown);
     // A sort by a column the limits took away falls back to the list's order.
     QHeaderView *header = view->horizontalHeader();
     if (header->sortIndicatorSection() >= summary->columnCount())

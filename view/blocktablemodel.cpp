@@ -1,8 +1,8 @@
 #include "blocktablemodel.h"
 
-#include <QApplication>
 #include <QBrush>
 
+#include "tablecopy.h"
 #include "valuetext.h"
 
 BlockTableModel::BlockTableModel(QObject *parent)
@@ -15,7 +15,6 @@ void BlockTableModel::setValues(const QVector<float> &values)
     beginResetModel();
     this->values = values;
     highlighted = false;
-    fontPinned = false;
     endResetModel();
 }
 
@@ -23,12 +22,8 @@ void BlockTableModel::highlight(const Limits &limits)
 {
     highlighted = true;
     this->limits = limits;
-    if (limits.shown && !fontPinned && !values.isEmpty()) {
-        fontPinned = true;
-        pinnedFont = QApplication::font();
-    }
     if (!values.isEmpty())
-        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::ForegroundRole, Qt::FontRole});
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::ForegroundRole});
 }
 
 int BlockTableModel::rowCount(const QModelIndex &parent) const
@@ -49,6 +44,8 @@ QVariant BlockTableModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return value_display_text(v);
+    case TableCopy::CopyTextRole:
+        return value_full_text(v);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case Qt::ForegroundRole:
@@ -56,9 +53,7 @@ QVariant BlockTableModel::data(const QModelIndex &index, int role) const
         // the view draws in black.
         if (!highlighted)
             return QVariant();
-        return limits.shown && limits.isShownOutside(v) ? QBrush(Qt::red, Qt::SolidPattern) : QBrush();
-    case Qt::FontRole:
-        return fontPinned ? QVariant(pinnedFont) : QVariant();
+        return limits.inForce() && limits.isOutside(v) ? QBrush(Qt::red, Qt::SolidPattern) : QBrush();
     default:
         return QVariant();
     }

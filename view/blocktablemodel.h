@@ -2,15 +2,14 @@
 #define BLOCKTABLEMODEL_H
 
 #include <QAbstractTableModel>
-#include <QFont>
 #include <QVector>
 
 #include "tolerancelimits.h"
 
 // A block's values as a table of one column, a value per row, each shown by its
-// cut text and centred; with limits shown, values whose text lies outside them
-// are red. Texts are made when a row is painted, so a long block costs nothing
-// to show.
+// cut text and centred, copied in full; with limits in force, values whose measured
+// decimal lies outside them are red. Texts are made when a row is painted, so a long
+// block costs nothing to show.
 class BlockTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -18,11 +17,10 @@ class BlockTableModel : public QAbstractTableModel
 public:
     explicit BlockTableModel(QObject *parent = nullptr);
 
-    // A fresh table: no value coloured, no font of its own.
+    // A fresh table: no value coloured.
     void setValues(const QVector<float> &values);
-    // Colours the values against these limits, until the next call. With the limits
-    // shown it also gives the cells the font they have now (their own, or else the
-    // application's), so that a later change of font size passes them by.
+    // Colours the values against these limits, until the next call. The cells keep the
+    // view's font, so they follow its size.
     void highlight(const Limits &limits);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -35,8 +33,6 @@ private:
     QVector<float> values;
     bool highlighted = false;
     Limits limits;
-    bool fontPinned = false;
-    QFont pinnedFont;
 };
 
 #endif // BLOCKTABLEMODEL_H

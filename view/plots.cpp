@@ -80,7 +80,6 @@ void MainWindow::commit_limit_values()
         plot_block();
 }
 
-// The colours of the table follow the check box, not the limit values.
 void MainWindow::limits_shown_changed()
 {
     if (!measurements.hasShownBlock()) {
@@ -94,6 +93,14 @@ void MainWindow::limits_shown_changed()
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (watched == ui->block_names_list && type == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // As a double click does; the view alone would only report the row activated.
+            measurements.showBlock(ui->block_names_list->currentRow());
+            return true;
+        }
+    }
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease)
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Shift) {
         // Shift held: the wheel zooms the value axis instead of the key axis.

@@ -24,8 +24,10 @@ QString TableCopy::selectedTexts(const QAbstractItemView *table)
         return a.row() != b.row() ? a.row() < b.row() : a.column() < b.column();
     });
     QStringList texts;
-    for (const QModelIndex &cell : std::as_const(cells))
-        texts << cell.data(Qt::DisplayRole).toString();
+    for (const QModelIndex &cell : std::as_const(cells)) {
+        const QVariant copied = cell.data(CopyTextRole);
+        texts << (copied.isValid() ? copied : cell.data(Qt::DisplayRole)).toString();
+    }
     return texts.join(QLatin1Char('\n'));
 }
 

@@ -6,13 +6,17 @@
 
 class QAbstractItemView;
 
-// Gives a table the standard Copy shortcut for all its selected cells: their texts as shown,
-// one per line, top to bottom. (The view's own Copy takes the current cell only.)
+// Gives a table the standard Copy shortcut for all its selected cells: their texts, one per
+// line, top to bottom. (The view's own Copy takes the current cell only.)
 class TableCopy : public QObject
 {
     Q_OBJECT
 
 public:
+    // A cell's text for the clipboard where it differs from the one shown (a value in full
+    // where the table shows it cut).
+    static constexpr int CopyTextRole = Qt::UserRole + 1;
+
     // Lives as the table's child.
     explicit TableCopy(QAbstractItemView *table);
 

@@ -22,7 +22,7 @@ const QStringList kTextKeys = {
     "report_operator", "report_detail_name", "report_material", "report_batch_number",
 };
 const QStringList kAllKeys = kTextKeys + QStringList{
-    "logo_image", "app_font_size", "limits_min_val", "limits_max_val", "comments"};
+    "logo_image", "app_font_size", "limits_min_val", "limits_max_val", "unit_limits", "comments"};
 
 void writeSettings(const QByteArray &bytes)
 {
@@ -106,7 +106,7 @@ private slots:
         }
         const QByteArray text = settingsBytes();
         const QJsonObject saved = settingsObject();
-        QCOMPARE(QStringList(saved.keys()).size(), 18);
+        QCOMPARE(QStringList(saved.keys()).size(), 19);
         for (const QString &key : kTextKeys + QStringList{"logo_image", "comments"}) {
             QVERIFY2(saved.value(key).isString(), qPrintable(key));
             QVERIFY2(saved.value(key).toString().isEmpty(), qPrintable(key));
@@ -131,6 +131,28 @@ private slots:
         QCOMPARE(ui->company_name->font().pointSize(), 14);
         QCOMPARE(ui->company_data_label->font().pointSize(), 14);
         QVERIFY(ui->company_data_label->font().bold());
+    }
+
+    // Each unit's pair comes back; the plain keys keep the pair of blocks without a unit.
+    void limitsOfEachUnitSurviveRestart()
+    {
+        const QVector<Block> blocks{{"1 HRC", {45}}, {"2", {1}}};
+        {
+            MainWindow w;
+            MainWindowAccess::measurements(w).setBlocks(blocks);
+            MainWindowAccess::measurements(w).showBlock(0);
+            MainWindowAccess::measurements(w).setLimitValues(44, 46);
+        }
+        const QJsonObject saved = settingsObject();
+        QCOMPARE(saved.value("unit_limits").toObject().value("HRC").toArray(), (QJsonArray{44, 46}));
+        QCOMPARE(saved.value("limits_max_val").toDouble(), 10.0);
+        MainWindow w;
+        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        MainWindowAccess::measurements(w).setBlocks(blocks);
+        MainWindowAccess::measurements(w).showBlock(0);
+        QCOMPARE(ui->limits_max->value(), 46.0);
+        MainWindowAccess::measurements(w).showBlock(1);
+        QCOMPARE(ui->limits_max->value(), 10.0);
     }
 
     void limitsAreRoundedAndClamped()
@@ -207,7 +229,7 @@ private slots:
             field(w, "company_city")->setText("City B");
         }
         const QJsonObject saved = settingsObject();
-        QCOMPARE(saved.size(), 20);
+        QCOMPARE(saved.size(), 21);
         QCOMPARE(saved.value("window_state").toObject(),
                  QJsonObject({{"dock", QJsonArray({1, 2, "x"})}}));
         QVERIFY(saved.contains("zz"));
@@ -249,7 +271,7 @@ private slots:
         QVERIFY(MainWindowAccess::ui(w)->report_number->text().isEmpty());
         QCOMPARE(MainWindowAccess::ui(w)->report_date_edit->date(), QDate::currentDate());
         QCOMPARE(MainWindowAccess::ui(w)->report_operator->text(), QString("Operator 1"));
-        QCOMPARE(settingsObject().size(), 18);
+        QCOMPARE(settingsObject().size(), 19);
     }
 
     void failedWriteKeepsPreviousFile()

@@ -8,6 +8,7 @@
 #include "blockcsv.h"
 #include "csvtable.h"
 #include "blockname.h"
+#include "tolerancelimits.h"
 #include "valuetext.h"
 
 namespace {
@@ -34,7 +35,14 @@ private slots:
 
         QTest::newRow("pi") << 3.14159f << 2 << "3.14" << "3.14159";
         QTest::newRow("cut below ten, not rounded up") << 9.999f << 2 << "9.99" << "9.999";
-        QTest::newRow("0.29 is stored just below") << 0.29f << 2 << "0.28" << "0.29";
+        QTest::newRow("0.29 is stored just below") << 0.29f << 2 << "0.29" << "0.29";
+        QTest::newRow("45.8 is stored as 45.79999924") << 45.8f << 1 << "45.8" << "45.8";
+        QTest::newRow("43.8") << 43.8f << 1 << "43.8" << "43.8";
+        QTest::newRow("11.4") << 11.4f << 1 << "11.4" << "11.4";
+        QTest::newRow("2.8 padded") << 2.8f << 2 << "2.80" << "2.8";
+        QTest::newRow("2.345 cut, not rounded") << 2.345f << 2 << "2.34" << "2.345";
+        QTest::newRow("one hundredth") << 0.01f << 2 << "0.01" << "0.01";
+        QTest::newRow("10.05 cut onto 10.0") << 10.05f << 1 << "10.0" << "10.05";
         QTest::newRow("negative cut toward zero") << -7.899f << 2 << "-7.89" << "-7.899";
         QTest::newRow("zero") << 0.0f << 2 << "0.00" << "0";
         QTest::newRow("negative zero keeps its sign") << -0.0f << 2 << "0.00" << "-0";
@@ -63,46 +71,54 @@ private slots:
         QCOMPARE(value_decimals(value), decimals);
         QCOMPARE(value_display_text(value), text);
         QCOMPARE(value_full_text(value), full);
-        QVERIFY(same_number(value_display_number(value), value_display_text(value).toDouble()));
+        QVERIFY(same_number(value_measured_number(value), full.toDouble()));
         const CsvFormat point;
         QCOMPARE(block_csv({value, 1.5f}, point), "\xEF\xBB\xBFНомер,Значение\r\n1," + full.toUtf8() + "\r\n2,1.5\r\n");
     }
 
-    // The limits judge the shown number without its text; it must be the number the text
-    // reads back as for any float, or a value would be red in the table and counted within
-    // the limits by the summary, or the other way round.
-    void display_number_sweep_data()
+    // The limits judge the measured decimal without making its text where they can; they must
+    // judge as its text would for any float, or a value would be red in the table and counted
+    // within the limits by the summary, or the other way round.
+    void outside_sweep_data()
     {
         QTest::addColumn<float>("from");
         QTest::addColumn<float>("to");
-        QTest::newRow("around zero") << -0.05f << 0.05f;
-        QTest::newRow("below ten") << 9.9f << 10.1f;
-        QTest::newRow("below a hundred") << -100.1f << -99.9f;
-        QTest::newRow("a limit of 5") << 4.99f << 5.02f;
-        QTest::newRow("where floats become whole") << 8387000.0f << 8390000.0f;
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::newRow("around zero") << -0.05f << 0.05f << 0.0 << 0.01;
+        QTest::newRow("below ten") << 9.9f << 10.1f << 9.99 << 10.0;
+        QTest::newRow("below a hundred") << -100.1f << -99.9f << -100.0 << -99.95;
+        QTest::newRow("a limit of 5") << 4.99f << 5.02f << 4.995 << 5.01;
+        QTest::newRow("where floats become whole") << 8387000.0f << 8390000.0f << 8388607.5 << 8389000.0;
     }
 
-    void display_number_sweep()
+    void outside_sweep()
     {
         QFETCH(float, from);
         QFETCH(float, to);
+        QFETCH(double, min);
+        QFETCH(double, max);
+        const Limits limits{true, min, max};
         int checked = 0;
         for (float v = from; v <= to && checked < 200000; v = std::nextafter(v, to + 1.0f), ++checked) {
-            if (!same_number(value_display_number(v), value_display_text(v).toDouble()))
-                QFAIL(qPrintable(QString::number(double(v), 'g', 9) + QStringLiteral(" reads back otherwise")));
+            const double measured = value_full_text(v).toDouble();
+            if (limits.isOutside(v) != (measured < min || measured > max))
+                QFAIL(qPrintable(value_full_text(v) + QStringLiteral(" is judged otherwise")));
         }
         QVERIFY(checked > 1000);
     }
 
-    void display_number_of_random_bits()
+    void outside_of_random_bits()
     {
         QRandomGenerator random(20260312);
+        const Limits limits{true, -1.5, 2.8};
         for (int i = 0; i < 100000; ++i) {
             const quint32 bits = random.generate();
             float v;
             std::memcpy(&v, &bits, sizeof v);
-            if (!same_number(value_display_number(v), value_display_text(v).toDouble()))
-                QFAIL(qPrintable(QString::number(double(v), 'g', 9) + QStringLiteral(" reads back otherwise")));
+            const double measured = value_full_text(v).toDouble();
+            if (limits.isOutside(v) != (measured < limits.min || measured > limits.max))
+                QFAIL(qPrintable(value_full_text(v) + QStringLiteral(" is judged otherwise")));
         }
     }
 

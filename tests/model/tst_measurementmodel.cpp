@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "measurementmodel.h"
+#include "unitlimits.h"
 
 namespace {
 
@@ -96,20 +97,21 @@ private slots:
         QCOMPARE(listed.count(), 1);
         QVERIFY(model.showBlock(1));
 
-        // A new list leaves what is shown; a row it does not have changes nothing.
+        // A new list shows nothing of the old one; a row it does not have changes nothing.
         model.setBlocks({{QStringLiteral("new"), {4}}});
         QCOMPARE(listed.count(), 2);
+        QVERIFY(!model.hasShownBlock());
+        QVERIFY(model.shownBlock().values.isEmpty());
+        QCOMPARE(model.statistics().count, 0);
         QVERIFY(!model.showBlock(1));
         QVERIFY(!model.showBlock(-1));
         QCOMPARE(shown.count(), 1);
-        QCOMPARE(model.shownBlock().name, QStringLiteral("2 HB"));
-        QCOMPARE(model.shownBlock().values, (QVector<float>{7, 8, 9}));
-        QCOMPARE(model.statistics().mean, 8.0);
 
         // Shown again: shown anew, as a second double click redraws.
         QVERIFY(model.showBlock(0));
         QVERIFY(model.showBlock(0));
         QCOMPARE(shown.count(), 3);
+        QCOMPARE(model.shownBlock().name, QStringLiteral("new"));
         QCOMPARE(model.statistics().count, 1);
     }
 
@@ -132,35 +134,78 @@ private slots:
         QCOMPARE(model.limits().max, 4.0);
     }
 
+    // The measured decimal against the limits, and the text the table shows for it.
     void outside_data()
     {
         QTest::addColumn<float>("value");
-        QTest::addColumn<bool>("outside"); // for the plots, by the stored value
-        QTest::addColumn<bool>("shownOutside"); // for the table, by the text it shows
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<bool>("outside");
 
-        QTest::newRow("inside") << 2.5f << false << false;
-        QTest::newRow("on a limit") << 5.0f << false << false;
-        QTest::newRow("below") << -0.02f << true << true;
-        QTest::newRow("above") << 5.01f << true << true;
-        // Shown as 5.00: inside for the table, outside for the plots.
-        QTest::newRow("cut onto the limit") << 5.009f << true << false;
-        // -0.01 is held as -0.0099999… and shown as 0.00, which is not below 0.
-        QTest::newRow("cut to zero") << -0.01f << true << false;
-        QTest::newRow("not a number") << NaN << false << false;
-        QTest::newRow("infinity") << float(INFINITY) << true << true;
+        QTest::newRow("45.8 on max") << 45.8f << 44.0 << 45.8 << false;
+        QTest::newRow("45.8 above 45.7") << 45.8f << 44.0 << 45.7 << true;
+        QTest::newRow("43.8 on min") << 43.8f << 43.8 << 46.0 << false;
+        QTest::newRow("43.8 below 43.9") << 43.8f << 43.9 << 46.0 << true;
+        QTest::newRow("11.4 on max") << 11.4f << 0.0 << 11.4 << false;
+        QTest::newRow("2.8 on min") << 2.8f << 2.8 << 5.0 << false;
+        QTest::newRow("2.8 on max") << 2.8f << 0.0 << 2.8 << false;
+        QTest::newRow("2.8 below 2.9") << 2.8f << 2.9 << 5.0 << true;
+        QTest::newRow("2.345 shows 2.34, above it") << 2.345f << 0.0 << 2.34 << true;
+        QTest::newRow("2.345 on max") << 2.345f << 0.0 << 2.345 << false;
+        QTest::newRow("0.01 on min") << 0.01f << 0.01 << 1.0 << false;
+        QTest::newRow("0.01 below 0.011") << 0.01f << 0.011 << 1.0 << true;
+        QTest::newRow("10.05 shows 10.0, above 10") << 10.05f << 0.0 << 10.0 << true;
+        QTest::newRow("10.05 on max") << 10.05f << 0.0 << 10.05 << false;
+        QTest::newRow("-0 on min 0") << -0.0f << 0.0 << 5.0 << false;
+        QTest::newRow("-0 below 0.01") << -0.0f << 0.01 << 5.0 << true;
+        QTest::newRow("NaN never") << NaN << 0.0 << 5.0 << false;
+        QTest::newRow("NaN, min above max") << NaN << 5.0 << 0.0 << false;
+        QTest::newRow("infinity") << float(INFINITY) << 0.0 << 5.0 << true;
+        QTest::newRow("minus infinity") << -float(INFINITY) << 0.0 << 5.0 << true;
     }
 
     void outside()
     {
         QFETCH(float, value);
+        QFETCH(double, min);
+        QFETCH(double, max);
         QFETCH(bool, outside);
-        QFETCH(bool, shownOutside);
-        Limits limits;
-        limits.shown = true;
-        limits.min = 0.0;
-        limits.max = 5.0;
-        QCOMPARE(limits.isOutside(value), outside);
-        QCOMPARE(limits.isShownOutside(value), shownOutside);
+        QCOMPARE(Limits({true, min, max}).isOutside(value), outside);
+    }
+
+    // Each unit keeps its pair; a unit met first starts from the pair shown last.
+    void limits_per_unit()
+    {
+        MeasurementModel model;
+        model.setBlocks({{"1 HRC", {45}}, {"2 HB", {200}}, {"3 HRC 2", {44}}, {"4", {1}}});
+        QVERIFY(model.showBlock(0));
+        QCOMPARE(model.shownUnit(), QStringLiteral("HRC"));
+        model.setLimitValues(44, 46);
+        QVERIFY(model.showBlock(1));
+        QCOMPARE(model.limits().min, 44.0); // HB starts from HRC's pair
+        QSignalSpy valuesChanged(&model, &MeasurementModel::limitValuesChanged);
+        QVERIFY(model.setLimitValues(180, 220));
+        QCOMPARE(valuesChanged.count(), 1);
+        QVERIFY(model.showBlock(2));
+        QCOMPARE(model.limits().max, 46.0);
+        QCOMPARE(model.limitsOfUnit("HB").max, 220.0);
+        QCOMPARE(model.limitsOfUnit("HV").max, 46.0); // not met yet: the pair shown last
+        QVERIFY(model.showBlock(3));
+        QCOMPARE(model.limits().max, 5.0); // "" had its pair from the start
+        QCOMPARE(model.unitLimits().keys(), (QStringList{"", "HB", "HRC"}));
+    }
+
+    void unit_limits_record()
+    {
+        const UnitLimits pairs{{"", {0, 10}}, {"HRC", {44, 46.5}}, {"HB", {-1, 250}}};
+        const QJsonValue record = unit_limits_to_json(pairs);
+        QVERIFY(!record.toObject().contains(""));
+        UnitLimits expected = pairs;
+        expected.remove("");
+        QCOMPARE(unit_limits_from_json(record), expected);
+        const QJsonObject odd{{"HV", QJsonArray{1.26, 2e7}}, {"A", QJsonArray{1}}, {"B", "x"}, {"C", QJsonArray{"1", 2}}};
+        QCOMPARE(unit_limits_from_json(odd), (UnitLimits{{"HV", {1.3, 999999}}}));
+        QVERIFY(unit_limits_from_json(QJsonValue()).isEmpty());
     }
 
     void value_title_data()

@@ -39,9 +39,11 @@ private slots:
         // The mean outside the limits gives a negative Cpk.
         QTest::newRow("every value out") << QVector<float>{20, 30} << Limits{true, 0, 10} << "2 из 2 (100.0 %)"
                                          << "2 (100.0 %)" << "0.24" << "-0.71";
-        // As the table colours them: 10.001 shows as 10.0 and is inside.
+        // As the table colours them: 10.001 shows as 10.0 but was measured above the limit.
         QTest::newRow("cut onto a limit") << QVector<float>{10.001f, 10.09f, 5} << Limits{true, 0, 10}
-                                          << "0 из 3 (0.0 %)" << "0 (0.0 %)" << "0.57" << "0.19";
+                                          << "2 из 3 (66.7 %)" << "2 (66.7 %)" << "0.57" << "0.19";
+        // Min above max is not applied: no figure until it is mended.
+        QTest::newRow("min above max") << QVector<float>{1, 2} << Limits{true, 50, 45.8} << "—" << "—" << "—" << "—";
         QTest::newRow("one value") << QVector<float>{5} << Limits{true, 0, 10} << "0 из 1 (0.0 %)" << "0 (0.0 %)"
                                    << "—" << "—";
         QTest::newRow("no spread") << QVector<float>{3, 3, 3} << Limits{true, 0, 10} << "0 из 3 (0.0 %)" << "0 (0.0 %)"

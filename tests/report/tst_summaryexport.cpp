@@ -135,8 +135,10 @@ private slots:
         if (extension == "pdf") {
             const QStringList lines = joined_rows(path);
             QVERIFY2(lines.contains("Сводный отчет"), qPrintable(lines.join('\n')));
-            QVERIFY(lines.contains("1 1 Шов 4 3.20 11.4 7.5 3.8 1 (25.0 %) 0.22 вне допуска"));
-            QVERIFY(lines.contains("Допуск: [0; 10]"));
+            // Each block with its own unit's limits in the table, under no one tolerance line.
+            QVERIFY2(lines.contains("1 1 Шов 4 3.20 11.4 7.5 3.8 [0; 10] 1 (25.0 %) 0.22 вне допуска"),
+                     qPrintable(lines.join('\n')));
+            QVERIFY(!lines.contains("Допуск: [0; 10]"));
             QVERIFY(lines.contains("Компания ООО Ромашка"));
             QCOMPARE(lines.contains("Город"), includeEmpty);
         } else {
@@ -146,7 +148,8 @@ private slots:
             for (const QJsonValue &cell : back.json.value("cells").toObject())
                 texts << cell.toObject().value("value").toVariant().toString();
             QVERIFY(texts.contains("Сводный отчет"));
-            QVERIFY(texts.contains("Допуск: [0; 10]"));
+            QVERIFY(texts.contains("[0; 10]"));
+            QVERIFY(!texts.contains("Допуск: [0; 10]"));
             QVERIFY(texts.contains("ООО Ромашка"));
             QCOMPARE(texts.contains("Город"), includeEmpty);
         }
@@ -275,15 +278,15 @@ private slots:
         QTest::newRow("Russian: semicolons and decimal commas")
             << "ru_RU.UTF-8"
             << QByteArray("\xEF\xBB\xBF"
-                          "№;Блок;n;Min;Max;Среднее;σ;Вне допуска;Cpk;Итог\r\n"
-                          "1;1 Шов;4;3,20;11,4;7,5;3,8;1 (25,0 %);0,22;вне допуска\r\n"
-                          "2;2 HRC;0;—;—;—;—;—;—;—\r\n");
+                          "№;Блок;n;Min;Max;Среднее;σ;Допуск;Вне допуска;Cpk;Итог\r\n"
+                          "1;1 Шов;4;3,20;11,4;7,5;3,8;\"[0; 10]\";1 (25,0 %);0,22;вне допуска\r\n"
+                          "2;2 HRC;0;—;—;—;—;\"[0; 10]\";—;—;—\r\n");
         QTest::newRow("English: commas and decimal points")
             << "en_US.UTF-8"
             << QByteArray("\xEF\xBB\xBF"
-                          "№,Блок,n,Min,Max,Среднее,σ,Вне допуска,Cpk,Итог\r\n"
-                          "1,1 Шов,4,3.20,11.4,7.5,3.8,1 (25.0 %),0.22,вне допуска\r\n"
-                          "2,2 HRC,0,—,—,—,—,—,—,—\r\n");
+                          "№,Блок,n,Min,Max,Среднее,σ,Допуск,Вне допуска,Cpk,Итог\r\n"
+                          "1,1 Шов,4,3.20,11.4,7.5,3.8,[0; 10],1 (25.0 %),0.22,вне допуска\r\n"
+                          "2,2 HRC,0,—,—,—,—,[0; 10],—,—,—\r\n");
     }
 
     void csvInTheSystemLocale()

@@ -93,11 +93,11 @@ private slots:
                            "Данные о приборе",
                            "Тип прибора ТЭМП-4",
                            "Сводный отчет",
-                           "№ Блок n Min Max Среднее σ Вне допуска Cpk Итог",
-                           "1 1 Шов 4 3.20 11.4 7.5 3.8 1 (25.0 %) 0.22 вне допуска",
-                           "2 2 HRC 3 44.6 45.3 45.0 0.4 3 (100.0 %) -32.36 вне допуска",
-                           "3 3 HB 3 197 204 200.3 3.5 3 (100.0 %) -18.07 вне допуска",
-                           "4 5 HRC 0 — — — — — — —",
+                           "№ Блок n Min Max Среднее σ Допуск Вне допуска Cpk Итог",
+                           "1 1 Шов 4 3.20 11.4 7.5 3.8 [0; 10] 1 (25.0 %) 0.22 вне допуска",
+                           "2 2 HRC 3 44.6 45.3 45.0 0.4 [0; 10] 3 (100.0 %) -32.36 вне допуска",
+                           "3 3 HB 3 197 204 200.3 3.5 [0; 10] 3 (100.0 %) -18.07 вне допуска",
+                           "4 5 HRC 0 — — — — [0; 10] — — —",
                            "Допуск: [0; 10]",
                            "Комментарии",
                            "Первая строка",
@@ -167,23 +167,24 @@ private slots:
 
         // The fields table as the block report has it, then the title and the table.
         const QStringList merged = back.merged();
-        for (const QString range : {"A1:F1", "A2:C2", "D2:F2", "A3:F3", "A4:C4", "D4:F4", "A8:J8"})
+        for (const QString range : {"A1:F1", "A2:C2", "D2:F2", "A3:F3", "A4:C4", "D4:F4", "A8:K8"})
             QVERIFY2(merged.contains(range), qPrintable(merged.join(' ')));
         QCOMPARE(back.text("A1"), QString("Данные о компании"));
         QCOMPARE(back.text("D2"), QString("ООО Ромашка"));
         QCOMPARE(back.text("D6"), QString("ТЭМП-4"));
         QCOMPARE(back.text("A8"), QString("Сводный отчет"));
         QVERIFY(back.cell("A8").value("bold").toBool());
-        const QStringList headings{"№", "Блок", "n", "Min", "Max", "Среднее", "σ", "Вне допуска", "Cpk", "Итог"};
+        const QStringList headings{"№", "Блок", "n", "Min", "Max", "Среднее", "σ", "Допуск", "Вне допуска", "Cpk", "Итог"};
         for (int column = 1; column <= headings.size(); ++column)
             QCOMPARE(back.text(xlsx_ref(9, column)), headings.at(column - 1));
-        QCOMPARE(back.text("K9"), QString());
+        QCOMPARE(back.text("L9"), QString());
 
         QCOMPARE(back.text("B10"), QString("1 Шов"));
-        QCOMPARE(back.text("H10"), QString("1 (25.0 %)"));
-        QCOMPARE(back.text("J10"), QString("вне допуска"));
+        QCOMPARE(back.text("H10"), QString("[0; 10]"));
+        QCOMPARE(back.text("I10"), QString("1 (25.0 %)"));
+        QCOMPARE(back.text("K10"), QString("вне допуска"));
         QCOMPARE(back.text("B13"), QString("5 HRC"));
-        for (const char *ref : {"D13", "E13", "F13", "G13", "H13", "I13", "J13"}) {
+        for (const char *ref : {"D13", "E13", "F13", "G13", "I13", "J13", "K13"}) {
             QCOMPARE(back.text(ref), QString("—"));
             QCOMPARE(back.type(ref), QString("s"));
         }
@@ -195,7 +196,7 @@ private slots:
         QCOMPARE(back.text("A17"), QString("Комментарии"));
         QCOMPARE(back.text("A18"), QString("Первая строка\nвторая строка"));
         QCOMPARE(back.text("A20"), QString("Контроль проведён____________________________________, подпись"));
-        for (const QString range : {"A15:J15", "A17:J17", "A18:J19", "A20:J20"})
+        for (const QString range : {"A15:K15", "A17:K17", "A18:K19", "A20:K20"})
             QVERIFY2(merged.contains(range), qPrintable(range));
     }
 
@@ -212,7 +213,7 @@ private slots:
         QTest::newRow("minimum below ten") << "D10" << 3.2 << "0.00";
         QTest::newRow("maximum below a hundred") << "E10" << 11.4 << "0.0";
         QTest::newRow("mean, unrounded") << "F10" << (double(3.2f) + 5.5 + double(11.4f) + double(9.9f)) / 4 << "0.0";
-        QTest::newRow("cpk") << "I10" << 0.218945 << "0.00";
+        QTest::newRow("cpk") << "J10" << 0.218945 << "0.00";
         QTest::newRow("maximum in hundreds") << "E12" << 204.0 << "0";
         QTest::newRow("minimum of a later block") << "D11" << 44.6 << "0.0";
     }
@@ -273,8 +274,8 @@ private slots:
 
         // Taken at the click: the language of the click stays, whatever is installed later.
         const QStringList lines = joined(pdf_rows(pdf(model, "english")));
-        for (const QString line : {"Summary report", "No. Block n Min Max Mean σ Out of tolerance Cpk Verdict",
-                                   "1 1 Шов 4 3.20 11.4 7.5 3.8 1 (25.0 %) 0.22 out of tolerance",
+        for (const QString line : {"Summary report", "No. Block n Min Max Mean σ Tolerance Out of tolerance Cpk Verdict",
+                                   "1 1 Шов 4 3.20 11.4 7.5 3.8 [0; 10] 1 (25.0 %) 0.22 out of tolerance",
                                    "Tolerance: [0; 10]"})
             QVERIFY2(lines.contains(line), qPrintable(line + QStringLiteral("\n---\n") + lines.join('\n')));
 
@@ -282,9 +283,9 @@ private slots:
         QVERIFY(back.isSound());
         QCOMPARE(back.text("A8"), QString("Summary report"));
         QCOMPARE(back.text("A9"), QString("No."));
-        QCOMPARE(back.text("H9"), QString("Out of tolerance"));
-        QCOMPARE(back.text("J9"), QString("Verdict"));
-        QCOMPARE(back.text("J10"), QString("out of tolerance"));
+        QCOMPARE(back.text("I9"), QString("Out of tolerance"));
+        QCOMPARE(back.text("K9"), QString("Verdict"));
+        QCOMPARE(back.text("K10"), QString("out of tolerance"));
         QCOMPARE(back.text("A15"), QString("Tolerance: [0; 10]"));
         QCOMPARE(back.text("A20"), QString("Testing carried out____________________________________,signature"));
     }

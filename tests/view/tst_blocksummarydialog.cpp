@@ -151,9 +151,9 @@ private slots:
                                        << QStringList{"4", "4 HRC", "0", "—", "—", "—", "—"};
         QTest::newRow("limits shown")
             << true
-            << QStringList{"№", "Блок", "n", "Min", "Max", "Среднее", "σ", "Вне допуска", "Cpk", "Итог"}
-            << QStringList{"1", "1 Шов", "4", "3.20", "11.4", "7.5", "3.8", "1 (25.0 %)", "0.22", "вне допуска"}
-            << QStringList{"4", "4 HRC", "0", "—", "—", "—", "—", "—", "—", "—"};
+            << QStringList{"№", "Блок", "n", "Min", "Max", "Среднее", "σ", "Допуск", "Вне допуска", "Cpk", "Итог"}
+            << QStringList{"1", "1 Шов", "4", "3.20", "11.4", "7.5", "3.8", "[0; 10]", "1 (25.0 %)", "0.22", "вне допуска"}
+            << QStringList{"4", "4 HRC", "0", "—", "—", "—", "—", "[0; 10]", "—", "—", "—"};
     }
 
     void columns()
@@ -180,7 +180,7 @@ private slots:
 
         // Ticking the limits while it is open brings the tolerance columns, or takes them.
         ui->set_limits_checkbox->setChecked(!limitsShown);
-        QCOMPARE(table->model()->columnCount(), limitsShown ? 7 : 10);
+        QCOMPARE(table->model()->columnCount(), limitsShown ? 7 : 11);
     }
 
     // The figures follow the model while the dialog is open: new limits, a new list.
@@ -189,11 +189,11 @@ private slots:
         MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
         set_limits(true);
         QTableView *table = open_summary()->table();
-        QCOMPARE(table->model()->index(1, 9).data().toString(), QStringLiteral("в допуске"));
+        QCOMPARE(table->model()->index(1, 10).data().toString(), QStringLiteral("в допуске"));
 
         set_limits(true, 0, 9.6);
-        QCOMPARE(table->model()->index(1, 7).data().toString(), QStringLiteral("1 (50.0 %)"));
-        QCOMPARE(table->model()->index(1, 9).data().toString(), QStringLiteral("вне допуска"));
+        QCOMPARE(table->model()->index(1, 8).data().toString(), QStringLiteral("1 (50.0 %)"));
+        QCOMPARE(table->model()->index(1, 10).data().toString(), QStringLiteral("вне допуска"));
 
         MainWindowAccess::measurements(*window).setBlocks({Block("7 HB", {1, 2, 3})});
         QCOMPARE(shown_names(table), QStringList("7 HB"));
@@ -218,9 +218,9 @@ private slots:
                                         << QStringList{"4 HRC", "3 HB", "1 Шов", "5 HV", "2 HRC"};
         QTest::newRow("mean ascending") << 5 << int(Qt::AscendingOrder)
                                         << QStringList{"5 HV", "1 Шов", "2 HRC", "3 HB", "4 HRC"};
-        QTest::newRow("outside ascending") << 7 << int(Qt::AscendingOrder)
+        QTest::newRow("outside ascending") << 8 << int(Qt::AscendingOrder)
                                            << QStringList{"2 HRC", "1 Шов", "5 HV", "3 HB", "4 HRC"};
-        QTest::newRow("cpk ascending") << 8 << int(Qt::AscendingOrder)
+        QTest::newRow("cpk ascending") << 9 << int(Qt::AscendingOrder)
                                        << QStringList{"3 HB", "1 Шов", "5 HV", "2 HRC", "4 HRC"};
         QTest::newRow("number descending") << 0 << int(Qt::DescendingOrder)
                                            << QStringList{"5 HV", "4 HRC", "3 HB", "2 HRC", "1 Шов"};
@@ -292,9 +292,10 @@ private slots:
         QCOMPARE(ui->action_block_summary->text(), QStringLiteral("Block summary…"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Block summary"));
         QCOMPARE(headings(dialog->table()),
-                 QStringList({"No.", "Block", "n", "Min", "Max", "Mean", "σ", "Out of tolerance", "Cpk", "Verdict"}));
-        QCOMPARE(dialog->table()->model()->index(0, 9).data().toString(), QStringLiteral("out of tolerance"));
-        QCOMPARE(dialog->table()->model()->index(1, 9).data().toString(), QStringLiteral("within tolerance"));
+                 QStringList({"No.", "Block", "n", "Min", "Max", "Mean", "σ", "Tolerance", "Out of tolerance", "Cpk",
+                              "Verdict"}));
+        QCOMPARE(dialog->table()->model()->index(0, 10).data().toString(), QStringLiteral("out of tolerance"));
+        QCOMPARE(dialog->table()->model()->index(1, 10).data().toString(), QStringLiteral("within tolerance"));
         QCOMPARE(dialog->findChild<QPushButton *>("summary_export_pdf")->text(), QStringLiteral("Export to PDF"));
         QCOMPARE(dialog->findChild<QPushButton *>("summary_export_excel")->text(), QStringLiteral("Export to Excel"));
         QCOMPARE(dialog->findChild<QPushButton *>("summary_export_csv")->text(), QStringLiteral("Export to CSV"));
@@ -302,7 +303,7 @@ private slots:
         window->on_actionRU_triggered();
         QCoreApplication::processEvents();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Сводка по блокам"));
-        QCOMPARE(dialog->table()->model()->index(0, 9).data().toString(), QStringLiteral("вне допуска"));
+        QCOMPARE(dialog->table()->model()->index(0, 10).data().toString(), QStringLiteral("вне допуска"));
     }
 
     // One report at a time: the dialog's exports wait while any report is written.

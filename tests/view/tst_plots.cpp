@@ -122,9 +122,9 @@ private slots:
         QTest::newRow("one value 10") << QVector<float>{10} << 2.0 << 9.0 << 11.0;
         QTest::newRow("one value -10") << QVector<float>{-10} << 2.0 << -11.0 << -9.0;
         QTest::newRow("no values") << QVector<float>{} << 1.0 << 0.0 << 5.0;
-        // Equal bounds are refused: the range from the block before stays.
-        QTest::newRow("all equal") << QVector<float>{3, 3, 3} << 4.0 << -100.0 << 300.0;
-        QTest::newRow("single zero") << QVector<float>{0} << 2.0 << -100.0 << 300.0;
+        // Equal bounds are refused: the range before stays, that of the display a new list emptied.
+        QTest::newRow("all equal") << QVector<float>{3, 3, 3} << 4.0 << 0.0 << 5.0;
+        QTest::newRow("single zero") << QVector<float>{0} << 2.0 << 0.0 << 5.0;
     }
 
     void ranges()
@@ -364,9 +364,10 @@ private slots:
 
         // Drawing a block shows once per plot, with its limit lines.
         set_limits(*w, 0.0, 5.0, true);
+        set_blocks(*w, {Block("block", {1, 2, 3})});
         graphReplots.clear();
         diagramReplots.clear();
-        show_values(*w, {1, 2, 3});
+        show_block(*w, 0);
         QCOMPARE(graphReplots.count(), 1);
         QCOMPARE(diagramReplots.count(), 1);
 

@@ -139,8 +139,8 @@ private slots:
         QCOMPARE(list_texts(ui->block_names_list), names);
         QCOMPARE(ui->block_names_list->currentItem(), nullptr);
         QCOMPARE(w.windowTitle(), QString("Ormeda — ") + name);
-        // The shown block stays; only the buttons go off, as after a read.
-        QCOMPARE(window_state(w).mid(3), (QStringList{"1.00|2.00", "0", "0", "1"}));
+        // Nothing of the old list stays on screen, as after a read.
+        QCOMPARE(window_state(w).mid(3), (QStringList{"", "0", "0", "0"}));
     }
 
     void read_reopen_report()

@@ -94,9 +94,10 @@ private slots:
         QCOMPARE(shown_figures(ui), (QStringList{"2 из 7 (28.6 %)", "0.41", "0.38"}));
         show_block(*w, 1);
         QCOMPARE(shown_figures(ui), (QStringList{"0 из 2 (0.0 %)", "2.71", "2.12"}));
-        // A new list leaves the shown block, and its figures, as they are.
+        // A new list empties the display, its figures too.
         set_blocks(*w, {Block("c", {100})});
-        QCOMPARE(shown_figures(ui), (QStringList{"0 из 2 (0.0 %)", "2.71", "2.12"}));
+        QCOMPARE(shown_figures(ui), (QStringList{none, none, none}));
+        show_block(*w, 0);
         ui->set_limits_checkbox->setChecked(false);
         QCOMPARE(shown_figures(ui), (QStringList{none, none, none}));
     }
