@@ -3,10 +3,8 @@
 
 #include <QDate>
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
@@ -15,12 +13,12 @@
 #include "busystatus.h"
 #include "limitinput.h"
 #include "linkstatus.h"
-#include "placement.h"
 #include "reportexport.h"
 #include "savefailurebox.h"
 #include "tablecopy.h"
 #include "tablehint.h"
 #include "toleranceassessment.h"
+#include "windowplace.h"
 #ifdef Q_OS_UNIX
 #include "demoinstrument.h"
 #endif
@@ -34,7 +32,8 @@ MainWindow::MainWindow(QWidget *parent)
     translator = new QTranslator(this);
     linkStatus = new LinkStatus(ui->statusbar, port, this);
 
-    applyConfig(loadConfig());
+    const QJsonObject config = loadConfig();
+    applyConfig(config);
 
     connect(&port, &Port::validPortFound, this, &MainWindow::validPortFound);
     connect(&port, &Port::validPortDisconnected, this, &MainWindow::validPortDisconnected);
@@ -83,11 +82,7 @@ MainWindow::MainWindow(QWidget *parent)
     demo = new DemoInstrument(ui, port, this);
 #endif
 
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize available = screen ? screen->availableGeometry().size() : QSize();
-    move(window_position(size(), available));
-    // Shrunk to nothing, the window opens at the smallest size its layout allows.
-    resize(1, 1);
+    restoreWindowPlace(this, ui->columns, config);
 
     // The logo label is sized from report_number's width, which is known only once
     // the layout has run, that is from the event loop.
@@ -102,7 +97,9 @@ MainWindow::~MainWindow()
         const QSignalBlocker quiet(measurements);
         measurements.setLimitValues(ui->limits_min->value(), ui->limits_max->value());
     }
-    saveConfig(collectConfig(loadConfig()));
+    QJsonObject config = collectConfig(loadConfig());
+    keepWindowPlace(this, ui->columns, config);
+    saveConfig(config);
     delete ui;
 }
 

@@ -8,12 +8,29 @@
 
 namespace {
 
-// A plain raster target at its own scale: pixel stamps land where the shapes would.
-bool plain_raster(const QCPPainter *painter)
+// Device pixels per logical one where the painter draws into a picture with nothing but a
+// shift of its own, whatever the picture's pixel ratio; 0 anywhere else. Pixel stamps and
+// sums made at that scale land where the shapes would, as sharp as the device allows.
+double raster_ratio(const QCPPainter *painter)
 {
-    return !painter->modes().testFlag(QCPPainter::pmVectorized)
-           && painter->transform().type() <= QTransform::TxTranslate
-           && painter->device() && painter->device()->devicePixelRatioF() == 1.0;
+    const QPaintDevice *device = painter->device();
+    if (!device || painter->modes().testFlag(QCPPainter::pmVectorized)
+        || painter->transform().type() > QTransform::TxTranslate)
+        return 0;
+    const QTransform toDevice = painter->deviceTransform();
+    const double ratio = toDevice.m11();
+    if (toDevice.type() > QTransform::TxScale || ratio <= 0 || !qFuzzyCompare(ratio, toDevice.m22()))
+        return 0;
+    // Pictures count their size in device pixels; anything else only where the two are one.
+    const bool picture = device->devType() == QInternal::Pixmap || device->devType() == QInternal::Image;
+    return picture || ratio == 1.0 ? ratio : 0;
+}
+
+// Draws in device pixels from here to the matching restore().
+void paint_in_device_pixels(QCPPainter *painter, double ratio)
+{
+    painter->save();
+    painter->setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
 }
 
 // Pixels along the key axis.
@@ -86,18 +103,21 @@ void DenseGraph::drawScatterPlot(QCPPainter *painter, const QVector<QPointF> &sc
     // Each marker is a curved path filled and stroked on its own: thousands of them
     // overlapping into one band cost tens of milliseconds. Past one per pixel across,
     // copies of one marker drawn ahead (at quarter-pixel offsets) look alike and cost little.
-    if (scatters.size() <= across || !plain_raster(painter) || style.shape() == QCPScatterStyle::ssPixmap) {
+    const double ratio = raster_ratio(painter);
+    if (scatters.size() <= across || ratio == 0 || style.shape() == QCPScatterStyle::ssPixmap) {
         QCPGraph::drawScatterPlot(painter, scatters, style);
         return;
     }
     applyScattersAntialiasingHint(painter);
     const bool smooth = painter->antialiasing();
     const QPen pen = style.isPenDefined() ? style.pen() : mPen;
-    const int side = int(std::ceil(style.size() + pen.widthF())) + 4;
+    const int side = int(std::ceil((style.size() + pen.widthF()) * ratio)) + 4;
     const double offset = side / 2;
     if (stamps.isEmpty() || stampStyle.shape() != style.shape() || stampStyle.size() != style.size()
-        || stampStyle.pen() != pen || stampStyle.brush() != style.brush() || stampSmooth != smooth) {
+        || stampStyle.pen() != pen || stampStyle.brush() != style.brush() || stampSmooth != smooth
+        || stampRatio != ratio) {
         stampSmooth = smooth;
+        stampRatio = ratio;
         stampStyle = style;
         stampStyle.setPen(pen);
         // One copy per quarter-pixel offset, so no marker moves by more than an eighth of a pixel.
@@ -109,22 +129,24 @@ void DenseGraph::drawScatterPlot(QCPPainter *painter, const QVector<QPointF> &sc
                 QCPPainter stampPainter(&stamp);
                 // The hint alone: the plot's painter carries its half-pixel shift in its transform.
                 stampPainter.setRenderHint(QPainter::Antialiasing, smooth);
+                // Scaled as the device scales the library's own drawing, pen widths included.
+                stampPainter.translate(offset + double(x) / stampSteps, offset + double(y) / stampSteps);
+                stampPainter.scale(ratio, ratio);
                 stampStyle.applyTo(&stampPainter, pen);
-                stampStyle.drawShape(&stampPainter, offset + double(x) / stampSteps, offset + double(y) / stampSteps);
+                stampStyle.drawShape(&stampPainter, 0, 0);
                 stampPainter.end();
                 stamps.append(stamp);
             }
         }
     }
     // Whole device pixels, so the copies are not resampled.
-    const QTransform toDevice = painter->transform();
+    const QTransform toDevice = painter->deviceTransform();
     const auto place = [](double coordinate, int &pixel) {
         const double steps = std::round(coordinate * stampSteps);
         pixel = int(std::floor(steps / stampSteps));
         return int(steps - double(pixel) * stampSteps);
     };
-    painter->save();
-    painter->resetTransform();
+    paint_in_device_pixels(painter, ratio);
     for (const QPointF &at : scatters) {
         const QPointF device = toDevice.map(at) - QPointF(offset, offset);
         int x = 0;
@@ -175,10 +197,15 @@ class BarSums
 {
 public:
     // finish(column, cells) gets each column's running sums down it, once, columns in order.
-    BarSums(int width, int height, std::function<void(int, const Cell *)> finish)
-        : width(width), height(height), finish(std::move(finish)), cells(size_t(open) * size_t(height + 1))
+    // The outline is `stroke` device pixels wide: one on a plain screen, more on a scaled one.
+    BarSums(int width, int height, double stroke, std::function<void(int, const Cell *)> finish)
+        : open(int(std::ceil(stroke)) + 2), stroke(stroke), width(width), height(height),
+          finish(std::move(finish)), cells(size_t(open) * size_t(height + 1))
     {
     }
+
+    // A bar reaches the column its left side's outline starts in and the few after it.
+    const int open;
 
     // Finishes every column before `column`: no later bar may reach them. False when
     // `column` lies before one finished already (bars out of order).
@@ -191,7 +218,7 @@ public:
         return true;
     }
 
-    // One bar's share of a column: its two side hairlines cover `left` and `right` of it and
+    // One bar's share of a column: its two side outlines cover `left` and `right` of it and
     // its fill `inside`. The fill goes down first and the outline over it.
     void add(int column, double top, double bottom, double left, double right, double inside, int penAlpha,
              int fillAlpha)
@@ -214,11 +241,13 @@ public:
         }
         if (inside <= 0)
             return;
-        // The hairlines across its two ends, as short as the bar is wide.
+        // The outlines across its two ends, as short as the bar is wide.
+        const double half = stroke / 2;
         for (const double end : {top, bottom}) {
-            for (int row = int(std::floor(end - 0.5)); row <= int(std::floor(end + 0.5)); ++row) {
+            for (int row = int(std::floor(end - half)); row <= int(std::floor(end + half)); ++row) {
                 if (row >= 0 && row < height)
-                    addLayer(column, row, row + 1, painted(penAlpha, inside * overlap(end - 0.5, end + 0.5, row)), 0, 0);
+                    addLayer(column, row, row + 1, painted(penAlpha, inside * overlap(end - half, end + half, row)), 0,
+                             0);
             }
         }
     }
@@ -229,9 +258,6 @@ public:
         while (first < width)
             finishFirst();
     }
-
-    // A bar reaches the column its left hairline starts in and the two after it.
-    static constexpr int open = 3;
 
 private:
     // The opacity the raster engine paints with, in steps of 1/255: coverage and colour in
@@ -285,6 +311,7 @@ private:
         ++first;
     }
 
+    double stroke;
     int width;
     int height;
     std::function<void(int, const Cell *)> finish;
@@ -310,27 +337,30 @@ bool DenseBars::drawDense(QCPPainter *painter)
 {
     QCPAxis *keys = keyAxis();
     QCPAxis *values = valueAxis();
-    if (!keys || !values || keys->orientation() != Qt::Horizontal || !plain_raster(painter)
-        || !selection().isEmpty() || barsGroup() || barBelow() || barAbove())
+    const double ratio = raster_ratio(painter);
+    if (!keys || !values || keys->orientation() != Qt::Horizontal || ratio == 0 || !selection().isEmpty()
+        || barsGroup() || barBelow() || barAbove())
         return false;
     // Up to about one bar per pixel the bars still stand apart, and the library is as quick.
     const auto begin = mDataContainer->findBegin(keys->range().lower);
     const auto end = mDataContainer->findEnd(keys->range().upper);
-    if (end - begin <= 1.5 * key_pixels(keys))
+    if (end - begin <= 1.5 * key_pixels(keys) * ratio)
         return false;
     const QPen pen = mPen;
     const bool hairline = pen.style() == Qt::NoPen
                           || (pen.style() == Qt::SolidLine && pen.widthF() <= 1.0
                               && pen.brush().style() == Qt::SolidPattern);
     const Qt::BrushStyle fillStyle = mBrush.style();
-    if (!hairline || (fillStyle != Qt::SolidPattern && fillStyle != Qt::NoBrush))
+    // The outline as the device draws it: a cosmetic pen one pixel wide, any other as the device scales it.
+    const double stroke = pen.isCosmetic() ? 1.0 : std::max(1.0, pen.widthF() * ratio);
+    if (!hairline || stroke > 3 || (fillStyle != Qt::SolidPattern && fillStyle != Qt::NoBrush))
         return false;
     applyDefaultAntialiasingHint(painter);
     if (!painter->antialiasing())
         return false;
 
     // Device pixels: the transform carries the painter's half-pixel shift for smooth drawing.
-    const QTransform toDevice = painter->transform();
+    const QTransform toDevice = painter->deviceTransform();
     const QRect device(0, 0, painter->device()->width(), painter->device()->height());
     const QRect area = painter->hasClipping()
                            ? toDevice.mapRect(painter->clipBoundingRect()).toAlignedRect().intersected(device)
@@ -339,8 +369,6 @@ bool DenseBars::drawDense(QCPPainter *painter)
         return true;
     const int width = area.width();
     const int height = area.height();
-    const double dx = toDevice.dx() - area.left();
-    const double dy = toDevice.dy() - area.top();
 
     const int penAlpha = pen.style() == Qt::NoPen ? 0 : pen.color().alpha();
     const int fillAlpha = fillStyle == Qt::NoBrush ? 0 : mBrush.color().alpha();
@@ -351,7 +379,7 @@ bool DenseBars::drawDense(QCPPainter *painter)
     QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
     const qsizetype stride = picture.bytesPerLine() / qsizetype(sizeof(QRgb));
     auto *pixels = reinterpret_cast<QRgb *>(picture.bits());
-    BarSums sums(width, height, [&](int column, const Cell *cells) {
+    BarSums sums(width, height, stroke, [&](int column, const Cell *cells) {
         QRgb *pixel = pixels + column;
         for (int row = 0; row < height; ++row, pixel += stride) {
             const Cell &cell = cells[row];
@@ -370,27 +398,27 @@ bool DenseBars::drawDense(QCPPainter *painter)
     for (auto it = begin; it != end; ++it) {
         if (!std::isfinite(it->key) || !std::isfinite(it->value))
             continue;
-        const QRectF bar = getBarRect(it->key, it->value);
+        const QRectF bar = toDevice.mapRect(getBarRect(it->key, it->value));
         if (bar.width() > 1.0)
             return false; // not a sliver after all: nothing is drawn yet
-        const double left = bar.left() + dx;
-        const double right = bar.right() + dx;
-        const double top = bar.top() + dy;
-        const double bottom = bar.bottom() + dy;
+        const double left = bar.left() - area.left();
+        const double right = bar.right() - area.left();
+        const double top = bar.top() - area.top();
+        const double bottom = bar.bottom() - area.top();
         if (right < -1 || left > width + 1 || bottom < 0 || top > height)
             continue;
-        // A hairline one pixel wide centred on each side: at most three columns in all.
-        const int firstColumn = int(std::floor(left - 0.5));
+        // An outline centred on each side: at most sums.open columns in all.
+        const double half = stroke / 2;
+        const int firstColumn = int(std::floor(left - half));
         if (!sums.startAt(std::max(firstColumn, 0)))
             return false; // keys out of order; nothing is drawn yet
-        for (int column = firstColumn; column < firstColumn + BarSums::open; ++column)
-            sums.add(column, top, bottom, overlap(left - 0.5, left + 0.5, column),
-                     overlap(right - 0.5, right + 0.5, column), overlap(left, right, column), penAlpha, fillAlpha);
+        for (int column = firstColumn; column < firstColumn + sums.open; ++column)
+            sums.add(column, top, bottom, overlap(left - half, left + half, column),
+                     overlap(right - half, right + half, column), overlap(left, right, column), penAlpha, fillAlpha);
     }
     sums.finishAll();
 
-    painter->save();
-    painter->resetTransform();
+    paint_in_device_pixels(painter, ratio);
     painter->drawImage(area.topLeft(), picture);
     painter->restore();
     return true;

@@ -44,6 +44,7 @@ private:
     mutable QVector<QPixmap> stamps;
     mutable QCPScatterStyle stampStyle;
     mutable bool stampSmooth = false;
+    mutable double stampRatio = 0;
 };
 
 // Bars that, once far narrower than a pixel, are summed per pixel into one picture.

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "placement.h"
+#include "windowgeometry.h"
 
 class TestPlacement : public QObject
 {
@@ -29,6 +30,91 @@ private slots:
         QFETCH(QSize, available);
         QFETCH(QPoint, expected);
         QCOMPARE(window_position(window, available), expected);
+    }
+
+    // A panel on the left or top of the desktop moves the area; the window stays off it.
+    void firstStart_data()
+    {
+        QTest::addColumn<QSize>("preferred");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("expected");
+
+        const QRect laptop(0, 0, 1366, 728);
+        QTest::newRow("fits: centred, frame included") << QSize(1000, 600) << laptop << QRect(183, 79, 1000, 600);
+        QTest::newRow("too tall: shrunk to the area") << QSize(1142, 1088) << laptop << QRect(112, 30, 1142, 698);
+        QTest::newRow("too wide and tall") << QSize(1400, 800) << laptop << QRect(0, 30, 1366, 698);
+        QTest::newRow("panel on the left and top") << QSize(1000, 600) << QRect(64, 32, 1302, 736)
+                                                   << QRect(215, 115, 1000, 600);
+        QTest::newRow("second screen to the right") << QSize(1142, 1088) << QRect(1920, 0, 1920, 1040)
+                                                    << QRect(2309, 30, 1142, 1010);
+    }
+
+    void firstStart()
+    {
+        QFETCH(QSize, preferred);
+        QFETCH(QRect, available);
+        QFETCH(QRect, expected);
+        const QMargins titleBar(0, 30, 0, 0);
+        QCOMPARE(firstStartGeometry(preferred, titleBar, available), expected);
+    }
+
+    // What was saved comes back only whole and sound; anything else starts afresh.
+    void savedGeometry_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<bool>("used");
+
+        QTest::newRow("saved") << QByteArray(R"({"window_geometry":[10,40,900,600],"window_maximized":true,)"
+                                             R"("window_columns":[200,500,300]})") << true;
+        QTest::newRow("none: an older settings file") << QByteArray("{}") << false;
+        QTest::newRow("size of nothing") << QByteArray(R"({"window_geometry":[10,40,0,600],"window_maximized":false,)"
+                                                       R"("window_columns":[200,500,300]})") << false;
+        QTest::newRow("text for a number") << QByteArray(R"({"window_geometry":[10,"40",900,600],)"
+                                                         R"("window_maximized":false,"window_columns":[1,2,3]})")
+                                           << false;
+        QTest::newRow("fraction") << QByteArray(R"({"window_geometry":[10.5,40,900,600],"window_maximized":false,)"
+                                                R"("window_columns":[1,2,3]})") << false;
+        QTest::newRow("two columns of three") << QByteArray(R"({"window_geometry":[10,40,900,600],)"
+                                                            R"("window_maximized":false,"window_columns":[1,2]})")
+                                              << false;
+        QTest::newRow("maximized not a yes or no") << QByteArray(R"({"window_geometry":[10,40,900,600],)"
+                                                                 R"("window_maximized":1,"window_columns":[1,2,3]})")
+                                                   << false;
+    }
+
+    void savedGeometry()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(bool, used);
+        const auto saved = readWindowGeometry(QJsonDocument::fromJson(json).object(), 3);
+        QCOMPARE(bool(saved), used);
+        if (!saved)
+            return;
+        QJsonObject again;
+        writeWindowGeometry(again, *saved);
+        QCOMPARE(again, QJsonDocument::fromJson(json).object());
+    }
+
+    void onScreens_data()
+    {
+        QTest::addColumn<QRect>("saved");
+        QTest::addColumn<QRect>("expected"); // null: not on a present screen
+
+        QTest::newRow("on the first") << QRect(100, 100, 800, 600) << QRect(100, 100, 800, 600);
+        QTest::newRow("on the second") << QRect(2000, 100, 800, 600) << QRect(2000, 100, 800, 600);
+        QTest::newRow("straddling: moved onto the one holding its title")
+            << QRect(1500, 100, 800, 600) << QRect(1120, 100, 800, 600);
+        QTest::newRow("larger than its screen: shrunk") << QRect(0, 30, 2000, 1200) << QRect(0, 30, 1920, 1010);
+        QTest::newRow("screen gone") << QRect(4000, 100, 800, 600) << QRect();
+        QTest::newRow("title above every screen") << QRect(100, -500, 800, 600) << QRect();
+    }
+
+    void onScreens()
+    {
+        QFETCH(QRect, saved);
+        QFETCH(QRect, expected);
+        const QList<QRect> screens{QRect(0, 0, 1920, 1040), QRect(1920, 0, 1366, 728)};
+        QCOMPARE(placeOnScreens(saved, QMargins(0, 30, 0, 0), screens).value_or(QRect()), expected);
     }
 };
 

@@ -25,12 +25,26 @@ private:
 
 namespace {
 
+// The plot as a screen with `ratio` device pixels to a logical one shows it.
+QImage picture_of(QCustomPlot &plot, double ratio)
+{
+    if (ratio == 1.0)
+        return plot.toPixmap(0, 0, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    QPixmap pixmap(plot.size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::white);
+    QCPPainter painter(&pixmap);
+    plot.toPainter(&painter, plot.width(), plot.height());
+    painter.end();
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
 double sample(int i)
 {
     return 2.5 + 3.0 * std::sin(i / 50.0) + 0.01 * (i % 97);
 }
 
-QImage render(int n, bool dense)
+QImage render(int n, double ratio, bool dense)
 {
     QCustomPlot plot;
     plot.resize(400, 300);
@@ -45,11 +59,11 @@ QImage render(int n, bool dense)
     graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, Qt::blue, Qt::white, 7));
     plot.xAxis->setRange(0, n + 1);
     plot.yAxis->setRange(-1, 7);
-    return plot.toPixmap(0, 0, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    return picture_of(plot, ratio);
 }
 
 // The diagram's bars; with limits, the values inside 1 … 4 and those outside as two sets.
-QImage render_bars(int n, bool limits, const QCPRange &valueRange, bool dense)
+QImage render_bars(int n, bool limits, const QCPRange &valueRange, double ratio, bool dense)
 {
     QCustomPlot plot;
     plot.resize(560, 400);
@@ -70,7 +84,7 @@ QImage render_bars(int n, bool limits, const QCPRange &valueRange, bool dense)
     }
     plot.xAxis->setRange(0, n + 1);
     plot.yAxis->setRange(valueRange);
-    return plot.toPixmap(0, 0, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    return picture_of(plot, ratio);
 }
 
 // The graph of the window: a limit line drawn before the block, its line and
@@ -108,21 +122,25 @@ void set_up_graph(QCustomPlot &plot, int n, bool gap)
 void TestDensePlottables::drawsLikeTheLibrary_data()
 {
     QTest::addColumn<int>("n");
+    QTest::addColumn<double>("ratio"); // device pixels to a logical one
     // Mean difference per colour channel, in thousandths of full scale (0: identical).
     QTest::addColumn<int>("allowedPerMille");
 
-    QTest::newRow("a few values: the library draws") << 50 << 0;
-    QTest::newRow("one marker per pixel: the library draws") << 300 << 0;
-    QTest::newRow("long block: stamped") << 20000 << 8;
+    QTest::newRow("a few values: the library draws") << 50 << 1.0 << 0;
+    QTest::newRow("one marker per pixel: the library draws") << 300 << 1.0 << 0;
+    QTest::newRow("long block: stamped") << 20000 << 1.0 << 8;
+    QTest::newRow("long block at 150 %: stamped sharp") << 20000 << 1.5 << 8;
+    QTest::newRow("long block at 200 %: stamped sharp") << 20000 << 2.0 << 8;
 }
 
 void TestDensePlottables::drawsLikeTheLibrary()
 {
     QFETCH(int, n);
+    QFETCH(double, ratio);
     QFETCH(int, allowedPerMille);
 
-    const QImage library = render(n, false);
-    const QImage stamped = render(n, true);
+    const QImage library = render(n, ratio, false);
+    const QImage stamped = render(n, ratio, true);
     compareLikeTheEye(library, stamped, allowedPerMille); // today about 4 and 18
 }
 
@@ -132,16 +150,19 @@ void TestDensePlottables::barsDrawLikeTheLibrary_data()
     QTest::addColumn<bool>("limits");
     QTest::addColumn<double>("lower"); // of the value range
     QTest::addColumn<double>("upper");
+    QTest::addColumn<double>("ratio");
     QTest::addColumn<int>("allowedPerMille");
 
-    QTest::newRow("a few bars: the library draws") << 50 << false << -1.0 << 7.0 << 0;
-    QTest::newRow("about one bar per pixel: the library draws") << 600 << false << -1.0 << 7.0 << 0;
-    QTest::newRow("two bars per pixel: summed") << 1000 << false << -1.0 << 7.0 << 8;
-    QTest::newRow("long block: summed") << 20000 << false << -1.0 << 7.0 << 8;
-    QTest::newRow("longest block: summed") << 65535 << false << -1.0 << 7.0 << 8;
-    QTest::newRow("limits: two sets, each summed") << 65535 << true << -1.0 << 7.0 << 8;
-    QTest::newRow("bars cut at both ends of the range") << 20000 << false << 1.0 << 4.0 << 8;
-    QTest::newRow("hanging bars below the base") << 20000 << true << -2.0 << 0.5 << 8;
+    QTest::newRow("a few bars: the library draws") << 50 << false << -1.0 << 7.0 << 1.0 << 0;
+    QTest::newRow("about one bar per pixel: the library draws") << 600 << false << -1.0 << 7.0 << 1.0 << 0;
+    QTest::newRow("two bars per pixel: summed") << 1000 << false << -1.0 << 7.0 << 1.0 << 8;
+    QTest::newRow("long block: summed") << 20000 << false << -1.0 << 7.0 << 1.0 << 8;
+    QTest::newRow("longest block: summed") << 65535 << false << -1.0 << 7.0 << 1.0 << 8;
+    QTest::newRow("limits: two sets, each summed") << 65535 << true << -1.0 << 7.0 << 1.0 << 8;
+    QTest::newRow("bars cut at both ends of the range") << 20000 << false << 1.0 << 4.0 << 1.0 << 8;
+    QTest::newRow("hanging bars below the base") << 20000 << true << -2.0 << 0.5 << 1.0 << 8;
+    QTest::newRow("longest block at 125 %: summed sharp") << 65535 << false << -1.0 << 7.0 << 1.25 << 8;
+    QTest::newRow("limits at 200 %: summed sharp") << 65535 << true << -1.0 << 7.0 << 2.0 << 8;
 }
 
 void TestDensePlottables::barsDrawLikeTheLibrary()
@@ -150,10 +171,11 @@ void TestDensePlottables::barsDrawLikeTheLibrary()
     QFETCH(bool, limits);
     QFETCH(double, lower);
     QFETCH(double, upper);
+    QFETCH(double, ratio);
     QFETCH(int, allowedPerMille);
 
-    const QImage library = render_bars(n, limits, QCPRange(lower, upper), false);
-    const QImage summed = render_bars(n, limits, QCPRange(lower, upper), true);
+    const QImage library = render_bars(n, limits, QCPRange(lower, upper), ratio, false);
+    const QImage summed = render_bars(n, limits, QCPRange(lower, upper), ratio, true);
     compareLikeTheEye(library, summed, allowedPerMille); // today at most about 2.3 and 2.5
 }
 

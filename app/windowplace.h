@@ -1,0 +1,21 @@
+#ifndef WINDOWPLACE_H
+#define WINDOWPLACE_H
+
+#include <QJsonObject>
+
+class QMainWindow;
+class QRect;
+class QSplitter;
+class QWidget;
+
+// Before the window is first shown: where it stood at the last exit when that still lies on
+// a screen, else its preferred size fitted into the primary screen's available area.
+void restoreWindowPlace(QMainWindow *window, QSplitter *columns, const QJsonObject &settings);
+
+// Its preferred size fitted into `available`, centred there.
+void placeFirstStart(QWidget *window, const QRect &available);
+
+// Where a window once shown stands now, into the settings; nothing for one never shown.
+void keepWindowPlace(const QMainWindow *window, const QSplitter *columns, QJsonObject &settings);
+
+#endif // WINDOWPLACE_H
