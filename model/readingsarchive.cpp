@@ -4,8 +4,12 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSet>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -43,14 +47,31 @@ QVector<ArchivedReading> list_readings(const QString &folder, const QHash<QStrin
         return readings;
     const QFileInfoList files =
         QDir(folder).entryInfoList({QStringLiteral("*.json")}, QDir::Files | QDir::Readable | QDir::Hidden);
-    readings.reserve(files.size());
-    for (const QFileInfo &info : files) {
+    readings.resize(files.size());
+    QVector<int> unknown;
+    for (int i = 0; i < files.size(); ++i) {
+        const QFileInfo &info = files.at(i);
         const auto found = known.constFind(info.absoluteFilePath());
         if (found != known.constEnd() && found->size == info.size() && found->modified == info.lastModified())
-            readings.append(*found);
+            readings[i] = *found;
         else
-            readings.append(read_archived(info));
+            unknown.append(i);
     }
+    // Reading and parsing is nearly all the time of a first listing; the files are
+    // independent, so every core takes its share.
+    ArchivedReading *const places = readings.data();
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        for (int n = next++; n < unknown.size(); n = next++)
+            places[unknown.at(n)] = read_archived(files.at(unknown.at(n)));
+    };
+    const int helpers = std::min(QThread::idealThreadCount(), int(unknown.size() / 16 + 1)) - 1;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < helpers; ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread &thread : threads)
+        thread.join();
     std::sort(readings.begin(), readings.end(), newest_first);
     return readings;
 }
