@@ -22,6 +22,7 @@ class QListWidgetItem;
 class QResizeEvent;
 class QSize;
 class QTranslator;
+class ReadingsArchiveDialog;
 class ReportExport;
 class TableHint;
 struct ReportModel;
@@ -64,6 +65,9 @@ public:
 
     // Readings kept on disk (view/readings.cpp)
     void keep_reading();
+    // Lists the reading of that file as File → Open reading does; false, with the box of a
+    // bad file, when it is none.
+    bool open_reading(const QString &path);
 
     // Reports (report/)
     ReportData collect_report_data() const;
@@ -106,6 +110,7 @@ public slots:
     void on_action_open_reading_triggered();
     void on_action_export_csv_triggered();
     void on_action_block_summary_triggered();
+    void on_action_readings_archive_triggered();
 
 private:
     friend struct MainWindowAccess;
@@ -142,6 +147,7 @@ private:
     ReportExport *reportExport = nullptr;
     BusyStatus *exportStatus = nullptr;
     BlockSummaryDialog *summaryDialog = nullptr; // made at its first opening
+    ReadingsArchiveDialog *archiveDialog = nullptr; // made at its first opening
     bool linkUp = false; // between validPortFound and validPortDisconnected
 };
 

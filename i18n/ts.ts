@@ -415,5 +415,61 @@ Please check write permissions and whether the previous version of the file is o
         <source>Min больше Max</source>
         <translation>Min is above Max</translation>
     </message>
+    <message>
+        <source>Архив измерений…</source>
+        <translation>Readings archive…</translation>
+    </message>
+    <message>
+        <source>Архив измерений</source>
+        <translation>Readings archive</translation>
+    </message>
+    <message>
+        <source>Показания</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>История блока</source>
+        <translation>Block history</translation>
+    </message>
+    <message>
+        <source>Поиск по блокам и дате</source>
+        <translation>Search block names and dates</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Дата и время чтения</source>
+        <translation>Date and time of reading</translation>
+    </message>
+    <message>
+        <source>Блоков</source>
+        <translation>Blocks</translation>
+    </message>
+    <message>
+        <source>Значений</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Блоки</source>
+        <translation>Block names</translation>
+    </message>
+    <message>
+        <source>не читается</source>
+        <translation>unreadable</translation>
+    </message>
+    <message>
+        <source>Сохранить историю в CSV</source>
+        <translation>Save history as CSV</translation>
+    </message>
+    <message>
+        <source>История %1 %2.csv</source>
+        <translation>History %1 %2.csv</translation>
+    </message>
 </context>
 </TS>

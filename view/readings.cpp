@@ -11,9 +11,21 @@
 #include "atomicwrite.h"
 #include "blockcsv.h"
 #include "readingfile.h"
+#include "readingsarchivedialog.h"
 #include "reportfilename.h"
 #include "savefailurebox.h"
 #include "settingsfile.h"
+
+namespace {
+
+// While the read button is off with the port open, a read (or the handshake) waits for the
+// instrument further down the stack; a read would go on filling newly listed blocks.
+bool read_under_way(const Ui::MainWindow *ui, const Port &port)
+{
+    return !ui->button_read_data->isEnabled() && !port.connectedPortName().isEmpty();
+}
+
+} // namespace
 
 void MainWindow::keep_reading()
 {
@@ -33,21 +45,40 @@ void MainWindow::keep_reading()
 
 void MainWindow::on_action_open_reading_triggered()
 {
-    // While the read button is off with the port open, a read (or the handshake) waits for
-    // the instrument further down the stack; a read would go on filling the new blocks.
-    if (!ui->button_read_data->isEnabled() && !port.connectedPortName().isEmpty())
+    if (read_under_way(ui, port))
         return;
     const QString path =
         QFileDialog::getOpenFileName(this, tr("Открыть показания"), readingsFolderPath(), QStringLiteral("(*.json)"));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        open_reading(path);
+}
+
+bool MainWindow::open_reading(const QString &path)
+{
+    if (read_under_way(ui, port))
+        return false;
     const ParsedReading parsed = read_reading_file(path);
     if (parsed.error != ReadingError::None) {
         QMessageBox::warning(this, tr("Ошибка"), tr("Не удалось открыть файл показаний."));
-        return;
+        return false;
     }
     measurements.setBlocks(parsed.reading.blocks);
     setWindowTitle(QString::fromUtf8("Ormeda — ") + QFileInfo(path).fileName());
+    return true;
+}
+
+// One dialog for the window's life: its listing of the folder is kept for the next opening.
+void MainWindow::on_action_readings_archive_triggered()
+{
+    if (!archiveDialog) {
+        archiveDialog = new ReadingsArchiveDialog(measurements, readingsFolderPath(), this);
+        archiveDialog->setExportPlace(report_root_folder(), show_save_failure_box);
+        connect(archiveDialog, &ReadingsArchiveDialog::readingRequested, this, [this](const QString &path, int block) {
+            if (open_reading(path) && block >= 0 && measurements.showBlock(block))
+                ui->block_names_list->setCurrentRow(block);
+        });
+    }
+    archiveDialog->openArchive();
 }
 
 void MainWindow::on_action_export_csv_triggered()
