@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
+#include "blockname.h"
 #include "measurementmodel.h"
 
 Limits history_limits(const MeasurementModel &model, const QString &blockName)
 {
-    Q_UNUSED(blockName)
-    return model.limits();
+    return model.limitsOfUnit(block_unit(blockName));
 }
 
 QVector<HistoryPoint> block_history(const QVector<ArchivedReading> &readings, const QString &name,
