@@ -32,12 +32,9 @@ class ReadingsArchive
 public:
     const QVector<ArchivedReading> &list(const QString &folder);
     const QVector<ArchivedReading> &readings() const { return listed; }
-    // The known files, for a listing away from this object's thread.
-    const QHash<QString, ArchivedReading> &known() const { return byPath; }
-    // Takes a listing made elsewhere as this archive's.
+private:
     void take(const QVector<ArchivedReading> &readings);
 
-private:
     QHash<QString, ArchivedReading> byPath;
     QVector<ArchivedReading> listed;
 };

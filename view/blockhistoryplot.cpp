@@ -1,5 +1,6 @@
 #include "blockhistoryplot.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

@@ -114,6 +114,8 @@ ReadingsArchiveDialog::ReadingsArchiveDialog(const MeasurementModel &model, cons
     auto *split = new QSplitter(Qt::Vertical, historyPage);
     split->addWidget(plot);
     split->addWidget(historyView);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
     auto *historyLayout = new QVBoxLayout(historyPage);
     historyLayout->addLayout(historyTop);
     historyLayout->addWidget(split);

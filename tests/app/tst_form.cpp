@@ -171,6 +171,7 @@ private slots:
             {"comments_text", "QPlainTextEdit", true, ""},
             {"file_menu", "QMenu", true, "Файл"},
             {"action_open_reading", "QAction", true, "Открыть показания…"},
+            {"action_readings_archive", "QAction", true, "Архив измерений…"},
             {"action_export_csv", "QAction", false, "Сохранить блок в CSV…"},
             {"action_block_summary", "QAction", false, "Сводка по блокам…"},
             {"view", "QMenu", true, "Вид"},
@@ -370,7 +371,7 @@ private slots:
     void actionFonts()
     {
         for (QAction *action : {ui.actionRU, ui.actionEN, ui.about_program, ui.about_company, ui.action_open_reading,
-                                ui.action_export_csv, ui.action_block_summary})
+                                ui.action_readings_archive, ui.action_export_csv, ui.action_block_summary})
             QCOMPARE(action->font().pointSize(), 12);
     }
 
@@ -383,7 +384,8 @@ private slots:
         QCOMPARE(top[2]->menu(), ui.language);
         QCOMPARE(top[3]->menu(), ui.about);
         QCOMPARE(ui.file_menu->actions(),
-                 (QList<QAction *>{ui.action_open_reading, ui.action_export_csv, ui.action_block_summary}));
+                 (QList<QAction *>{ui.action_open_reading, ui.action_readings_archive, ui.action_export_csv,
+                                   ui.action_block_summary}));
         QCOMPARE(ui.view->actions().size(), 1);
         QCOMPARE(ui.view->actions()[0]->menu(), ui.font_size);
         QCOMPARE(ui.font_size->actions(), (QList<QAction *>{ui.action_font_size_increase, ui.action_font_size_decrease}));

@@ -77,7 +77,7 @@ private slots:
 
     void archive()
     {
-        QCOMPARE(ui->file_menu->actions().last(), ui->action_readings_archive);
+        QCOMPARE(ui->file_menu->actions().at(1), ui->action_readings_archive);
         QVERIFY(ui->action_readings_archive->isEnabled());
         ReadingsArchiveDialog *dialog = open_archive();
         QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
@@ -156,6 +156,18 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Ormeda — b.json"));
         QCOMPARE(ui->block_names_list->currentRow(), 1);
         QCOMPARE(MainWindowAccess::measurements(*window).shownBlock().values, QVector<float>{46.5f});
+    }
+
+    void english()
+    {
+        ReadingsArchiveDialog *dialog = open_archive();
+        dialog->findChild<QTabWidget *>()->setCurrentWidget(dialog->historyTab());
+        window->on_actionEN_triggered();
+        QTRY_COMPARE(dialog->windowTitle(), QStringLiteral("Readings archive"));
+        QCOMPARE(dialog->archiveTable()->model()->index(2, 3).data().toString(), QStringLiteral("unreadable"));
+        QCOMPARE(dialog->historyTable()->model()->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("Date and time of reading"));
+        window->on_actionRU_triggered();
     }
 
     void exportCsv_data()
