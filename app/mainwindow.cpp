@@ -32,7 +32,7 @@ MainWindow::MainWindow(QWidget *parent)
     translator = new QTranslator(this);
     linkStatus = new LinkStatus(ui->statusbar, port, this);
 
-    const QJsonObject config = loadConfig();
+    const SettingsRecord config = loadConfig();
     applyConfig(config);
 
     connect(&port, &Port::validPortFound, this, &MainWindow::validPortFound);
@@ -82,7 +82,7 @@ MainWindow::MainWindow(QWidget *parent)
     demo = new DemoInstrument(ui, port, this);
 #endif
 
-    restoreWindowPlace(this, ui->columns, config);
+    restoreWindowPlace(this, ui->columns, config.otherKeys);
 
     // The logo label is sized from report_number's width, which is known only once
     // the layout has run, that is from the event loop.
@@ -97,8 +97,8 @@ MainWindow::~MainWindow()
         const QSignalBlocker quiet(measurements);
         measurements.setLimitValues(ui->limits_min->value(), ui->limits_max->value());
     }
-    QJsonObject config = collectConfig(loadConfig());
-    keepWindowPlace(this, ui->columns, config);
+    SettingsRecord config = collectConfig(loadConfig());
+    keepWindowPlace(this, ui->columns, config.otherKeys);
     saveConfig(config);
     delete ui;
 }

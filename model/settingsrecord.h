@@ -31,7 +31,8 @@ struct SettingsRecord
     double limitsMax = 0.0;
     QString comments;
     UnitLimits unitLimits; // the pairs of the units but "", which the two limit keys hold
-    // Keys this version does not know, written back as they came: another version may need them.
+    // Keys the record does not parse, written back as they came: the window's place, which
+    // the window reads and writes itself, and keys of other versions, which may need them.
     QJsonObject otherKeys;
 
     bool operator==(const SettingsRecord &other) const;
