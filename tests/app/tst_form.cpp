@@ -309,16 +309,17 @@ private slots:
 
     void layoutStretch()
     {
-        QCOMPARE(ui.horizontalLayout->count(), 5);
-        const int outer[] = {1, 1, 10, 1, 3};
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(ui.horizontalLayout->stretch(i), outer[i]);
+        // Three columns the operator can widen, the report form scrolling in the last.
+        QCOMPARE(ui.columns->count(), 3);
+        QVERIFY(!ui.columns->childrenCollapsible());
+        QCOMPARE(ui.columns->widget(2), ui.report_form_scroll);
+        QCOMPARE(ui.report_form_scroll->widget(), ui.report_form);
         const int left[] = {0, 2, 10, 0, 0};
         QCOMPARE(ui.verticalLayout_4->count(), 5);
         for (int i = 0; i < 5; ++i)
             QCOMPARE(ui.verticalLayout_4->stretch(i), left[i]);
-        QCOMPARE(ui.horizontalLayout->itemAt(1)->widget(), ui.line);
-        QCOMPARE(ui.horizontalLayout->itemAt(3)->widget(), ui.line_2);
+        QCOMPARE(ui.layout_blocks_column->itemAt(1)->widget(), ui.line);
+        QCOMPARE(ui.layout_plots_column->itemAt(1)->widget(), ui.line_2);
         QCOMPARE(ui.line->frameShape(), QFrame::VLine);
         QCOMPARE(ui.line_3->frameShape(), QFrame::HLine);
         QCOMPARE(ui.line_3->frameShadow(), QFrame::Sunken);

@@ -54,8 +54,9 @@ Run runProgram(const char *variable, const QTemporaryDir &home, const QStringLis
     if (!reports.isEmpty())
         env.insert("ORMEDA_DRIVER_REPORTS", reports);
     process.setProcessEnvironment(env);
+    // Room for the whole window at twice the density: it opens at its preferred size on both.
     if (screen.dpi)
-        process.start("xvfb-run", QStringList{"-a", "-s", QString("-screen 0 1920x1200x24 -dpi %1").arg(screen.dpi),
+        process.start("xvfb-run", QStringList{"-a", "-s", QString("-screen 0 3840x2400x24 -dpi %1").arg(screen.dpi),
                                               program} + arguments);
     else
         process.start(program, arguments);
