@@ -6,22 +6,30 @@
 
 namespace {
 
-// The measured decimal lies strictly between the floats either side of v, so a bound
-// beyond them decides by v alone; one between them needs the decimal itself.
+// The measured decimal lies within half a float step of v, and |v| * 2^-23 (or the smallest
+// step, for the tiniest values) is at least a step: a bound beyond that margin is decided by v
+// alone, with no text made. Only a bound within it needs the decimal itself.
+double margin(double stored)
+{
+    return std::fabs(stored) * 0x1p-23 + 0x1p-149;
+}
+
 bool below(float v, double bound)
 {
-    if (double(std::nextafter(v, INFINITY)) <= bound)
-        return true;
-    if (double(std::nextafter(v, -INFINITY)) >= bound)
+    const double stored = v;
+    if (std::isinf(stored) || stored + margin(stored) < bound)
+        return stored < bound;
+    if (stored - margin(stored) >= bound)
         return false;
     return value_measured_number(v) < bound;
 }
 
 bool above(float v, double bound)
 {
-    if (double(std::nextafter(v, -INFINITY)) >= bound)
-        return true;
-    if (double(std::nextafter(v, INFINITY)) <= bound)
+    const double stored = v;
+    if (std::isinf(stored) || stored - margin(stored) > bound)
+        return stored > bound;
+    if (stored + margin(stored) <= bound)
         return false;
     return value_measured_number(v) > bound;
 }

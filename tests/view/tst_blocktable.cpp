@@ -192,6 +192,7 @@ private slots:
     void limit_boxes_follow_the_unit()
     {
         QTableView *table = ui->table_block_data;
+        MainWindowAccess::measurements(*w).setUnitLimits({}); // none kept from an earlier run
         set_blocks(*w, {Block("1 HRC", {45.8f, 43.8f}), Block("2 HB", {200, 230})});
         show_block(*w, 0);
         set_limits(*w, 44, 46, true);
