@@ -70,6 +70,9 @@ private slots:
         QTest::newRow("PDF in English") << "Report" << "17" << QTime(14, 5, 9) << "pdf" << "Report 17 14_05_09.pdf";
         QTest::newRow("one space") << "Отчет" << " " << QTime(23, 59, 59) << "pdf" << "Отчет 23_59_59.pdf";
         QTest::newRow("empty keeps two spaces") << "Отчет" << "" << QTime(0, 0, 0) << "pdf" << "Отчет  00_00_00.pdf";
+        QTest::newRow("slash") << "Отчет" << "R-2026/117" << QTime(4, 10, 32) << "pdf" << "Отчет R-2026-117 04_10_32.pdf";
+        QTest::newRow("Windows' reserved") << "Отчет" << "a\\b:c*d?\"e<f>g|h\ti" << QTime(4, 10, 32) << "pdf"
+                                            << "Отчет a-b-c-d--e-f-g-h-i 04_10_32.pdf";
         QTest::newRow("blank of two spaces") << "Отчет" << "  " << QTime(1, 2, 3) << "pdf" << "Отчет    01_02_03.pdf";
     }
 
