@@ -1,5 +1,6 @@
 #include "pdfdocument.h"
 
+#include <QFontMetricsF>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextCursor>
@@ -153,9 +154,7 @@ void insert_report_end(QTextCursor &cursor, const ReportModel &model, const PdfF
     QTextCharFormat headingChars = formats.titleChars;
     headingChars.setFontPointSize(12);
     cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock(formats.centerBlock);
-    cursor.insertBlock();
-    cursor.insertBlock();
+    cursor.setBlockFormat(formats.centerBlock);
     cursor.insertText(model.commentsCaption, headingChars);
     cursor.insertBlock();
     cursor.insertText(model.comments, formats.plainChars);
@@ -191,7 +190,7 @@ bool write_pdf_file(const QString &fileName, const PdfMetadata &metadata,
     return file.commit();
 }
 
-void place_piece(PdfPages &pages, const std::function<void(QTextCursor &)> &fill)
+void place_piece(PdfPages &pages, const std::function<void(QTextCursor &)> &fill, int gapLines)
 {
     QTextDocument document;
     document.setDefaultFont(report_font());
@@ -201,7 +200,7 @@ void place_piece(PdfPages &pages, const std::function<void(QTextCursor &)> &fill
     cursor.beginEditBlock();
     fill(cursor);
     cursor.endEditBlock();
-    pages.place(document);
+    pages.place(document, gapLines * QFontMetricsF(report_font(), &pages.device()).lineSpacing());
 }
 
 void insert_statistics(QTextCursor &cursor, const ReportModel &model, const PdfFormats &formats)

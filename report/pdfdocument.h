@@ -40,8 +40,9 @@ void insert_cell_text(QTextTable *table, int row, int column, const QString &tex
 // beside it, then two empty paragraphs and the title, centred. The cursor ends after it.
 void insert_report_head(QTextCursor &cursor, const ReportModel &model, const QString &title,
                         const PdfFormats &formats);
-// A report's end after all the rest: the comments under their heading and the signature
-// line, centred, heading and signature in 12-point bold.
+// A report's end, a piece of its own: the comments under their heading and the signature
+// line, centred, heading and signature in 12-point bold. Three lines below what precedes
+// it, where the page has room for them.
 void insert_report_end(QTextCursor &cursor, const ReportModel &model, const PdfFormats &formats);
 
 // What a PDF says of itself to a document archive.
@@ -63,7 +64,8 @@ bool write_pdf_file(const QString &fileName, const PdfMetadata &metadata,
                     const std::function<void(PdfPages &, int pageWidth)> &print);
 
 // A piece of a report, filled by `fill` into a document of its own, placed on the pages.
-void place_piece(PdfPages &pages, const std::function<void(QTextCursor &)> &fill);
+// `gapLines` empty lines of the report's font before it, as far as the page has room.
+void place_piece(PdfPages &pages, const std::function<void(QTextCursor &)> &fill, int gapLines = 0);
 
 // The statistics table, the tolerance assessment's rows after it, after an empty line.
 void insert_statistics(QTextCursor &cursor, const ReportModel &model, const PdfFormats &formats);

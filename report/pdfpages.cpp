@@ -72,11 +72,13 @@ void PdfPages::drawPart(QTextDocument &document, const QRectF &part)
     painter.restore();
 }
 
-void PdfPages::place(QTextDocument &document)
+void PdfPages::place(QTextDocument &document, qreal gap)
 {
     if (!isActive())
         return;
     const qreal height = document.documentLayout()->documentSize().height();
+    if (!atPageTop())
+        y += qBound(0.0, room() - height, gap);
     if (height > room() && height <= bodyRect.height() && !atPageTop())
         newPage();
     if (height <= room()) {

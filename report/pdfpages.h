@@ -30,8 +30,9 @@ public:
     // Lays the document out for these pages, as wide as their body. Best called before
     // the document gets its content, which is then best added in one edit block.
     void prepare(QTextDocument &document) const;
-    // Draws a prepared document below what the page holds.
-    void place(QTextDocument &document);
+    // Draws a prepared document below what the page holds, `gap` lower when that
+    // still fits the page, else closer up.
+    void place(QTextDocument &document, qreal gap = 0);
     // What was painted between top() and `bottom` is on the page: the next piece goes under it.
     void advanceTo(qreal bottom) { y = bottom; }
     void newPage();

@@ -38,6 +38,6 @@ bool write_pdf_report(const ReportModel &model, const QString &fileName)
                 cursor.insertBlock();
                 cursor.insertText(model.toleranceText(), formats.plainChars);
             });
-        place_piece(pages, [&](QTextCursor &cursor) { insert_report_end(cursor, model, formats); });
+        place_piece(pages, [&](QTextCursor &cursor) { insert_report_end(cursor, model, formats); }, 3);
     });
 }

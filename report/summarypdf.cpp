@@ -85,6 +85,6 @@ bool write_summary_pdf(const SummaryReportModel &model, const QString &fileName)
     return write_pdf_file(fileName, report_metadata(model.form, model.title), [&model](PdfPages &pages, int pageWidth) {
         const PdfFormats formats(pageWidth);
         place_piece(pages, [&](QTextCursor &cursor) { insert_summary(cursor, model, formats); });
-        place_piece(pages, [&](QTextCursor &cursor) { insert_report_end(cursor, model.form, formats); });
+        place_piece(pages, [&](QTextCursor &cursor) { insert_report_end(cursor, model.form, formats); }, 3);
     });
 }
