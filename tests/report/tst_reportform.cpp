@@ -87,6 +87,23 @@ private slots:
                  QStringLiteral("/root/of/") + expected);
     }
 
+    // Each kind of file keeps its own folder, in the settings file; a folder since
+    // removed gives way to the root again.
+    void lastFolder()
+    {
+        QTemporaryDir folders;
+        QVERIFY(QDir(folders.path()).mkpath(QStringLiteral("pdfs")));
+        QVERIFY(QDir(folders.path()).mkpath(QStringLiteral("gone")));
+        QCOMPARE(last_folder(QStringLiteral("pdf")), report_root_folder());
+        remember_folder(QStringLiteral("pdf"), folders.filePath(QStringLiteral("pdfs/a.pdf")));
+        remember_folder(QStringLiteral("xlsx"), folders.filePath(QStringLiteral("gone/b.xlsx")));
+        QVERIFY(QDir(folders.filePath(QStringLiteral("gone"))).removeRecursively());
+        QCOMPARE(last_folder(QStringLiteral("pdf")),
+                 QDir::toNativeSeparators(folders.filePath(QStringLiteral("pdfs")) + QLatin1Char('/')));
+        QCOMPARE(last_folder(QStringLiteral("xlsx")), report_root_folder());
+        QCOMPARE(last_folder(QStringLiteral("csv")), report_root_folder());
+    }
+
     void rootFolder()
     {
 #ifdef Q_OS_WIN
