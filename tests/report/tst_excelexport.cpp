@@ -98,8 +98,8 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             const QString row = QString::number(10 + i);
             QCOMPARE(back.value("A" + row).toInt(), rows[i].at(0).toInt());
-            QCOMPARE(back.text("B" + row), rows[i].at(1));
-            QCOMPARE(back.text("C" + row), rows[i].at(2));
+            QCOMPARE(back.value("B" + row).toDouble(), rows[i].at(1).toDouble());
+            QCOMPARE(back.value("C" + row).toDouble(), rows[i].at(2).toDouble());
         }
 
         QCOMPARE(back.text("H9"), ui->stats_label->text());
