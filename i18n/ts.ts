@@ -364,6 +364,10 @@ Please check write permissions and whether the previous version of the file is o
         <translation>Out of tolerance</translation>
     </message>
     <message>
+        <source>Итог</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
         <source>Cp</source>
         <translation>Cp</translation>
     </message>

@@ -14,7 +14,7 @@ namespace {
 SummaryCell figure_cell(double figure, int decimals)
 {
     SummaryCell cell;
-    cell.text = QString::number(figure, 'f', decimals);
+    cell.text = fixed_text(figure, decimals);
     cell.figure = figure;
     cell.decimals = decimals;
     return cell;

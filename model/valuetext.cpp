@@ -58,9 +58,17 @@ QString value_display_text(float v)
     return shown;
 }
 
+QString fixed_text(double value, int decimals)
+{
+    QString text = QString::number(value, 'f', decimals);
+    if (text.startsWith(QLatin1Char('-')) && text.mid(1).remove(QLatin1Char('0')).remove(QLatin1Char('.')).isEmpty())
+        text.remove(0, 1);
+    return text;
+}
+
 QString report_value_text(float v)
 {
-    return QString::number(double(v), 'f', value_decimals(v));
+    return fixed_text(double(v), value_decimals(v));
 }
 
 QString value_full_text(float v)

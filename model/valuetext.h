@@ -15,6 +15,10 @@ QString value_display_text(float v);
 // read from the table's copy or the CSV.
 double value_measured_number(float v);
 
+// The value with that many decimals, rounded; a value that rounds to zero from below
+// reads "0.0", never "-0.0".
+QString fixed_text(double value, int decimals);
+
 // The text a report gives a value: rounded, not cut, to value_decimals(v) decimals, so a
 // stored 2.345 reads 2.34 on screen and 2.35 in a report.
 QString report_value_text(float v);

@@ -1,5 +1,8 @@
 #include "excelreport.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+
 #include <algorithm>
 
 #include "reportlog.h"
@@ -32,6 +35,25 @@ void write_group_header(XlsxDocument &doc, int row, int column, const ReportMode
 }
 
 } // namespace
+
+QString number_format(int decimals)
+{
+    return decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
+}
+
+void write_figure(XlsxDocument &doc, int row, int column, const QString &text, const XlsxFormat &format)
+{
+    static const QRegularExpression figure(QStringLiteral("^-?\\d+(\\.(\\d+))?$"));
+    const QRegularExpressionMatch match = figure.match(text);
+    if (!match.hasMatch()) {
+        doc.writeCell(row, column, text, format);
+        return;
+    }
+    XlsxFormat numberCell = format;
+    numberCell.numberFormat = number_format(int(match.capturedLength(2)));
+    // + 0.0: a figure that rounded to "-0.0" was written "0.0", and so is the cell.
+    doc.writeCell(row, column, QLocale::c().toDouble(text) + 0.0, numberCell);
+}
 
 WorkbookFormats::WorkbookFormats()
     : cell(times_new_roman())
@@ -125,12 +147,14 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
     int row = blockFirstDataRow;
     bool thickLeft = false;
     XlsxFormat numberFormat = cellFormat;
+    XlsxFormat outsideFormat = cellFormat;
+    outsideFormat.fontColor = qRgb(255, 0, 0);
     for (int i = 0; i < report.data.values.size(); ++i) {
         const ReportValueRow line = report.valueRow(i);
         numberFormat.left = thickLeft ? XlsxFormat::Border::Thick : XlsxFormat::Border::Thin;
         doc.writeCell(row, groupColumn, line.number, numberFormat);
-        doc.writeCell(row, groupColumn + 1, line.value, cellFormat);
-        doc.writeCell(row, groupColumn + 2, line.deviation, cellFormat);
+        write_figure(doc, row, groupColumn + 1, line.value, line.outside ? outsideFormat : cellFormat);
+        write_figure(doc, row, groupColumn + 2, line.deviation, cellFormat);
         const int written = row;
         ++row;
 
@@ -166,14 +190,15 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
     doc.writeCell(statsRow, statsColumn, report.statisticsCaption);
     for (int i = 0; i < report.statistics.size(); ++i) {
         doc.writeCell(statsRow + 1 + i, statsColumn, report.statistics.at(i).label, cellFormat);
-        doc.writeCell(statsRow + 1 + i, statsColumn + 1, report.statistics.at(i).value, cellFormat);
+        write_figure(doc, statsRow + 1 + i, statsColumn + 1, statistic_text(report.statistics.at(i).value),
+                     cellFormat);
     }
     // The caption and four statistics take five rows; the tolerance assessment follows
-    // them, its values as texts, which hold "—" and "3 из 21 (14.3 %)" alike.
+    // them, Cp and Cpk as numbers when they are figures.
     const int toleranceRow = statsRow + 5;
     for (int i = 0; i < report.toleranceRows.size(); ++i) {
         doc.writeCell(toleranceRow + i, statsColumn, report.toleranceRows.at(i).label, cellFormat);
-        doc.writeCell(toleranceRow + i, statsColumn + 1, report.toleranceRows.at(i).text, cellFormat);
+        write_figure(doc, toleranceRow + i, statsColumn + 1, report.toleranceRows.at(i).text, cellFormat);
     }
     freeRow = std::max(freeRow, toleranceRow + int(report.toleranceRows.size()));
 

@@ -30,6 +30,13 @@ int write_workbook_head(XlsxDocument &doc, const ReportModel &report, const Work
 void write_workbook_end(XlsxDocument &doc, const ReportModel &report, int freeRow, int lastColumn,
                         const WorkbookFormats &formats);
 
+// The number format that shows a figure with `decimals` decimals ("0.0", "0").
+QString number_format(int decimals);
+// A figure as the reports print it ("44.4", "-3", "1.33") goes in as a number cell
+// showing the same decimals, so that a spreadsheet can compute with it; any other text
+// ("—", "nan") as text.
+void write_figure(XlsxDocument &doc, int row, int column, const QString &text, const XlsxFormat &format);
+
 // Lays the report out on the document's one sheet, in columns A to I.
 void write_excel_report(XlsxDocument &doc, const ReportModel &report);
 

@@ -1,11 +1,18 @@
 #include "pdfdocument.h"
 
+#include <QFontMetricsF>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
 #include <QUrl>
+
+#include "pdfpages.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "reporttexts.h"
 
@@ -14,7 +21,56 @@ namespace {
 // The logo goes in as a document resource, never through a file on disk.
 const QUrl logoResource(QStringLiteral("ormeda-report-logo"));
 
+QString xml_escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+// The author has no field of its own in the writer's document information; archives read
+// it from the document's XMP packet, which then also carries the title and the creator.
+QByteArray xmp_metadata(const PdfMetadata &metadata)
+{
+    const QString packet = QStringLiteral(
+        "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+        "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+        "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+        "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/'"
+        " xmlns:xmp='http://ns.adobe.com/xap/1.0/'>\n"
+        "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:title>\n"
+        "<dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
+        "<xmp:CreatorTool>%3</xmp:CreatorTool>\n"
+        "</rdf:Description>\n"
+        "</rdf:RDF>\n"
+        "</x:xmpmeta>\n"
+        "<?xpacket end='w'?>");
+    return packet.arg(xml_escaped(metadata.title), xml_escaped(metadata.author), xml_escaped(metadata.creator))
+        .toUtf8();
+}
+
+// The PDF writer compresses each page through buffers of some megabytes, allocated and
+// freed page by page. The C library hands blocks that large back to the system at once
+// and takes fresh, zeroed ones for the next page: with a thousand pages that costs more
+// than all their drawing. Kept in the process, they are reused.
+void keep_large_blocks()
+{
+#ifdef __GLIBC__
+    static const bool kept = [] {
+        mallopt(M_MMAP_THRESHOLD, 16 << 20);
+        mallopt(M_TRIM_THRESHOLD, 64 << 20);
+        return true;
+    }();
+    Q_UNUSED(kept);
+#endif
+}
+
 } // namespace
+
+PdfMetadata report_metadata(const ReportModel &model, const QString &title)
+{
+    const QString number = model.data.reportNumber.trimmed();
+    return {number.isEmpty() ? title : title + QLatin1Char(' ') + number, model.data.operatorName.trimmed(),
+            model.data.creator};
+}
 
 void insert_cell_text(QTextTable *table, int row, int column, const QString &text, const QTextBlockFormat &block)
 {
@@ -98,9 +154,7 @@ void insert_report_end(QTextCursor &cursor, const ReportModel &model, const PdfF
     QTextCharFormat headingChars = formats.titleChars;
     headingChars.setFontPointSize(12);
     cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock(formats.centerBlock);
-    cursor.insertBlock();
-    cursor.insertBlock();
+    cursor.setBlockFormat(formats.centerBlock);
     cursor.insertText(model.commentsCaption, headingChars);
     cursor.insertBlock();
     cursor.insertText(model.comments, formats.plainChars);
@@ -109,20 +163,26 @@ void insert_report_end(QTextCursor &cursor, const ReportModel &model, const PdfF
     cursor.insertText(model.captions.pdfSignature, headingChars);
 }
 
-bool write_pdf_file(const QString &fileName, const std::function<void(PagedPrint &, int pageWidth)> &print)
+bool write_pdf_file(const QString &fileName, const PdfMetadata &metadata,
+                    const std::function<void(PdfPages &, int pageWidth)> &print)
 {
     // The PDF writer fails without a word on a target it cannot create, so the
     // file is opened here; it takes the chosen name only once complete.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    keep_large_blocks();
     QPdfWriter writer(&file);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setResolution(300);
-    PagedPrint pages(writer);
+    writer.setTitle(metadata.title);
+    writer.setCreator(metadata.creator);
+    writer.setDocumentXmpMetadata(xmp_metadata(metadata));
+    PdfPages pages(writer);
     if (!pages.isActive())
         return false;
     print(pages, int(writer.pageLayout().pageSize().sizePoints().width()));
+    pages.finish();
     if (file.error() != QFileDevice::NoError || file.size() == 0) {
         file.cancelWriting();
         return false;
@@ -130,41 +190,24 @@ bool write_pdf_file(const QString &fileName, const std::function<void(PagedPrint
     return file.commit();
 }
 
-QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model,
-                               const QVector<ReportValueRow> &lines, const QVector<int> &rows, int pageWidth)
+void place_piece(PdfPages &pages, const std::function<void(QTextCursor &)> &fill, int gapLines)
 {
-    const ReportData &data = model.data;
-    const PdfFormats formats(pageWidth);
+    QTextDocument document;
+    document.setDefaultFont(report_font());
+    pages.prepare(document);
+    QTextCursor cursor(&document);
+    // Laid out once, at the end; every change would lay it out again.
+    cursor.beginEditBlock();
+    fill(cursor);
+    cursor.endEditBlock();
+    pages.place(document, gapLines * QFontMetricsF(report_font(), &pages.device()).lineSpacing());
+}
+
+void insert_statistics(QTextCursor &cursor, const ReportModel &model, const PdfFormats &formats)
+{
     const QTextBlockFormat &centerBlock = formats.centerBlock;
     const QTextBlockFormat &leftBlock = formats.leftBlock;
     const QTextCharFormat &plainChars = formats.plainChars;
-    const QTextLength &sixth = formats.sixth;
-
-    QTextCursor cursor(&document);
-    // Laid out once, at the end, for the pages; every change would lay it out again.
-    cursor.beginEditBlock();
-    insert_report_head(cursor, model, model.captions.pdfTitle, formats);
-
-    // Values: rounded to their decimals, unlike the screen, which cuts.
-    QTextTable *values = cursor.insertTable(int(rows.size()) + 1, 3, formats.framedTable);
-    insert_cell_text(values, 0, 0, model.captions.number, centerBlock);
-    insert_cell_text(values, 0, 1, data.valueTitle, centerBlock);
-    insert_cell_text(values, 0, 2, deviation_caption(), centerBlock);
-    for (int i = 0; i < rows.size(); ++i) {
-        if (rows.at(i) < 0) {
-            for (int column = 0; column < 3; ++column)
-                insert_cell_text(values, i + 1, column, QString(), centerBlock);
-            continue;
-        }
-        const ReportValueRow &line = lines.at(rows.at(i));
-        insert_cell_text(values, i + 1, 0, QString::number(line.number), centerBlock);
-        insert_cell_text(values, i + 1, 1, line.value, centerBlock);
-        insert_cell_text(values, i + 1, 2, line.deviation, centerBlock);
-    }
-
-    // Statistics.
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock();
     cursor.insertBlock();
     QTextTableFormat statsTable;
     statsTable.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -172,7 +215,7 @@ QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model
     statsTable.setBorderBrush(QBrush(Qt::black, Qt::SolidPattern));
     statsTable.setCellSpacing(0);
     statsTable.setCellPadding(4.0);
-    statsTable.setColumnWidthConstraints({sixth, sixth});
+    statsTable.setColumnWidthConstraints({formats.sixth, formats.sixth});
     // The heading and four statistics, then the tolerance assessment's rows, if any.
     constexpr int statisticsRows = 5;
     QTextTable *stats = cursor.insertTable(statisticsRows + int(model.toleranceRows.size()), 2, statsTable);
@@ -198,7 +241,7 @@ QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model
     };
     const QVector<ReportStatistic> statistics = model.pdfStatistics();
     for (int i = 0; i < statistics.size(); ++i)
-        writeStatistic(i + 1, statistics.at(i).label, QString::number(statistics.at(i).value, 'f', 1), leftBlock,
+        writeStatistic(i + 1, statistics.at(i).label, statistic_text(statistics.at(i).value), leftBlock,
                        centerBlock);
     // "3 из 21 (14.3 %)" broken after its number would read as two figures: a text
     // wider than its column widens the column instead.
@@ -209,23 +252,4 @@ QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model
     for (int i = 0; i < model.toleranceRows.size(); ++i)
         writeStatistic(statisticsRows + i, model.toleranceRows.at(i).label, model.toleranceRows.at(i).text,
                        unbrokenLeft, unbrokenCenter);
-
-    // Plot pictures.
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock();
-    cursor.insertBlock();
-    for (const QImage &picture : model.plots) {
-        cursor.insertImage(picture);
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertBlock();
-    }
-
-    if (model.toleranceLine) {
-        cursor.insertBlock();
-        cursor.insertText(model.toleranceText(), plainChars);
-    }
-
-    insert_report_end(cursor, model, formats);
-    cursor.endEditBlock();
-    return values;
 }

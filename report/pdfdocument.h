@@ -7,9 +7,9 @@
 
 #include <functional>
 
-#include "pagedprint.h"
 #include "reportmodel.h"
 
+class PdfPages;
 class QTextCursor;
 class QTextDocument;
 class QTextTable;
@@ -40,19 +40,34 @@ void insert_cell_text(QTextTable *table, int row, int column, const QString &tex
 // beside it, then two empty paragraphs and the title, centred. The cursor ends after it.
 void insert_report_head(QTextCursor &cursor, const ReportModel &model, const QString &title,
                         const PdfFormats &formats);
-// A report's end after all the rest: the comments under their heading and the signature
-// line, centred, heading and signature in 12-point bold.
+// A report's end, a piece of its own: the comments under their heading and the signature
+// line, centred, heading and signature in 12-point bold. Three lines below what precedes
+// it, where the page has room for them.
 void insert_report_end(QTextCursor &cursor, const ReportModel &model, const PdfFormats &formats);
+
+// What a PDF says of itself to a document archive.
+struct PdfMetadata
+{
+    QString title;
+    QString author;
+    QString creator;
+};
+
+// The metadata of a report whose title is `title`: the title and the report number, the
+// operator as the author, the program as the creator.
+PdfMetadata report_metadata(const ReportModel &model, const QString &title);
 
 // Writes a PDF file of A4 pages at 300 dots per inch, printed by `print` with the page's
 // width in points; the file takes the name only once complete. False when it could not
 // be written.
-bool write_pdf_file(const QString &fileName, const std::function<void(PagedPrint &, int pageWidth)> &print);
+bool write_pdf_file(const QString &fileName, const PdfMetadata &metadata,
+                    const std::function<void(PdfPages &, int pageWidth)> &print);
 
-// Fills an empty document with the PDF report of the model. After its heading the
-// values table lists lines[rows[i]] for each i, an empty row where rows[i] is -1;
-// the table is returned. pageWidth is the page's width in points.
-QTextTable *build_pdf_document(QTextDocument &document, const ReportModel &model,
-                               const QVector<ReportValueRow> &lines, const QVector<int> &rows, int pageWidth);
+// A piece of a report, filled by `fill` into a document of its own, placed on the pages.
+// `gapLines` empty lines of the report's font before it, as far as the page has room.
+void place_piece(PdfPages &pages, const std::function<void(QTextCursor &)> &fill, int gapLines = 0);
+
+// The statistics table, the tolerance assessment's rows after it, after an empty line.
+void insert_statistics(QTextCursor &cursor, const ReportModel &model, const PdfFormats &formats);
 
 #endif // PDFDOCUMENT_H

@@ -17,6 +17,10 @@ struct ReportData
     QList<ReportEntry> entries;
     QString valueTitle;
     QVector<float> values;
+    // What the PDF says of itself besides its title.
+    QString reportNumber;
+    QString operatorName;
+    QString creator; // the program and its version
 };
 
 struct ExportTarget

@@ -10,16 +10,17 @@
 
 #include "blockstatistics.h"
 #include "filelock.h"
-#include "plotcapture.h"
+#include "plotpictures.h"
 #include "reportfilename.h"
 #include "reportmodel.h"
 #include "savefailurebox.h"
+#include "version.h"
 
 namespace {
 
-PendingPicture pending_plot(QCustomPlot *plot, const QSize &size)
+PendingPicture pending_plot(const PlotPicture &picture)
 {
-    return [picture = sketch_plot(plot, size)] { return picture.finished(); };
+    return [picture] { return picture.finished(); };
 }
 
 } // namespace
@@ -74,6 +75,9 @@ ReportData MainWindow::collect_report_data() const
 
     // The block on display, whose statistics and plots the report prints too,
     // not the list's current row, which a single click moves.
+    data.reportNumber = ui->report_number->text();
+    data.operatorName = ui->report_operator->text();
+    data.creator = QStringLiteral("Ormeda ") + QLatin1String(ORMEDA_VERSION);
     data.values = measurements.shownBlock().values;
     data.valueTitle = measurements.shownBlock().valueTitle();
     return data;
@@ -93,15 +97,21 @@ ReportModel MainWindow::collect_report_model(bool includeEmpty, const QSize &plo
                         {ui->mean_label->text(), shown_statistic(statistics.mean)},
                         {ui->stdev_label->text(), shown_statistic(statistics.stdev)}};
     model.mean = shown_statistic(statistics.mean);
-    if (ui->report_graph_checkbox->checkState() != Qt::Unchecked)
-        model.sketches.append(pending_plot(ui->graph, plotSize));
-    if (ui->report_diagram_checkbox->checkState() != Qt::Unchecked)
-        model.sketches.append(pending_plot(ui->diagram, plotSize));
     const Limits &limits = measurements.limits();
+    const bool graph = ui->report_graph_checkbox->checkState() != Qt::Unchecked;
+    const bool diagram = ui->report_diagram_checkbox->checkState() != Qt::Unchecked;
+    const PlotPictureSource source{model.data.values, statistics, limits, ui->graphs_limits_min->value(),
+                                   ui->graphs_limits_max->value()};
+    const BlockPlotPictures pictures = block_plot_pictures(source, plotSize, graph, diagram);
+    if (graph)
+        model.sketches.append(pending_plot(pictures.graph));
+    if (diagram)
+        model.sketches.append(pending_plot(pictures.diagram));
     model.toleranceLine = has_tolerance_line(limits.inForce(), ui->report_graph_checkbox->isChecked(),
                                              ui->report_diagram_checkbox->isChecked());
     model.limitMin = limits.min;
     model.limitMax = limits.max;
+    model.limits = limits;
     if (ui->report_tolerance_checkbox->isChecked())
         model.toleranceRows = tolerance_rows(measurements.assessment(), limits);
     model.commentsCaption = ui->comments_label->text();
@@ -118,13 +128,14 @@ ExportTarget MainWindow::ask_export_target(QWidget *parent, const QString &capti
                                            const QString &word)
 {
     const QString filter = QStringLiteral("(*.") + extension + QLatin1Char(')');
-    const QString proposal = proposed_report_path(report_root_folder(), word, ui->report_number->text(),
+    const QString proposal = proposed_report_path(last_folder(extension), word, ui->report_number->text(),
                                                   QTime::currentTime(), extension);
 
     ExportTarget target;
     const QString fileName = QFileDialog::getSaveFileName(parent, caption, proposal, filter);
     if (fileName.isEmpty())
         return target;
+    remember_folder(extension, fileName);
     if (is_file_locked(fileName)) {
         show_save_failure_box();
         return target;

@@ -35,7 +35,7 @@ void ReportModel::finishPlots()
 ReportValueRow ReportModel::valueRow(int index) const
 {
     const float v = data.values.at(index);
-    return {index + 1, report_value_text(v), deviation_text(mean, v)};
+    return {index + 1, report_value_text(v), deviation_text(mean, v), limits.inForce() && limits.isOutside(v)};
 }
 
 QVector<ReportStatistic> ReportModel::pdfStatistics() const
@@ -62,5 +62,8 @@ QVector<ReportTextStatistic> tolerance_rows(const ToleranceAssessment &assessmen
     return {{QCoreApplication::translate("MainWindow", "Допуск"), limits_text(limits.min, limits.max)},
             {QCoreApplication::translate("MainWindow", "Вне допуска"), outside_of_count_text(assessment)},
             {QCoreApplication::translate("MainWindow", "Cp"), capability_text(assessment, assessment.cp)},
-            {QCoreApplication::translate("MainWindow", "Cpk"), capability_text(assessment, assessment.cpk)}};
+            {QCoreApplication::translate("MainWindow", "Cpk"), capability_text(assessment, assessment.cpk)},
+            {QCoreApplication::translate("MainWindow", "Итог"),
+             assessment.within() ? QCoreApplication::translate("MainWindow", "в допуске")
+                                 : QCoreApplication::translate("MainWindow", "вне допуска")}};
 }

@@ -35,6 +35,7 @@ struct ReportValueRow
     int number = 0;
     QString value;     // rounded to its decimals
     QString deviation; // the shown mean minus the value
+    bool outside = false; // outside the shown limits
 };
 
 // A row of the fields table: a section heading or an entry.
@@ -62,6 +63,7 @@ struct ReportModel
     bool toleranceLine = false;
     double limitMin = 0;
     double limitMax = 0;
+    Limits limits; // values outside them are marked while they are shown
     QString commentsCaption;
     QString comments;
     ReportCaptions captions = report_captions();

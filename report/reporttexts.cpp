@@ -2,14 +2,21 @@
 
 #include <QCoreApplication>
 
+#include "valuetext.h"
+
 QString deviation_caption()
 {
     return QStringLiteral("X\u0305 - x");
 }
 
+QString statistic_text(double value)
+{
+    return fixed_text(value, 1);
+}
+
 QString deviation_text(double mean, float v)
 {
-    return QString::number(mean - double(v), 'f', 1);
+    return fixed_text(mean - double(v), 1);
 }
 
 ReportCaptions report_captions()

@@ -8,6 +8,9 @@
 // Caption of the deviation column; not translated.
 QString deviation_caption();
 
+// A statistic as the reports print it: one decimal.
+QString statistic_text(double value);
+
 // The displayed mean minus the value, one decimal.
 QString deviation_text(double mean, float v);
 

@@ -25,12 +25,6 @@ double column_width(SummaryColumn column)
     return 9;
 }
 
-// The number format that shows a figure with the decimals of its text.
-QString number_format(int decimals)
-{
-    return decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
-}
-
 } // namespace
 
 // The fields table, the logo and the closing lines stand where the block report has them.

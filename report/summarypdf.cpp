@@ -4,8 +4,8 @@
 #include <QTextCursor>
 #include <QTextTable>
 
-#include "pagedprint.h"
 #include "pdfdocument.h"
+#include "pdfpages.h"
 
 namespace {
 
@@ -37,15 +37,12 @@ QString summary_report_title()
 }
 
 // The head and the end are the block report's, so that the two reports of one test go together.
-void build_summary_pdf_document(QTextDocument &document, const SummaryReportModel &model, int pageWidth)
+void insert_summary(QTextCursor &cursor, const SummaryReportModel &model, const PdfFormats &formats)
 {
     const ReportModel &form = model.form;
-    const PdfFormats formats(pageWidth);
     const QTextBlockFormat &centerBlock = formats.centerBlock;
     const QTextBlockFormat &leftBlock = formats.leftBlock;
 
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock();
     insert_report_head(cursor, form, model.title, formats);
 
     // The summary, its headings again at the top of every page it runs onto.
@@ -82,17 +79,13 @@ void build_summary_pdf_document(QTextDocument &document, const SummaryReportMode
         cursor.insertBlock();
         cursor.insertText(form.toleranceText(), formats.plainChars);
     }
-    insert_report_end(cursor, form, formats);
-    cursor.endEditBlock();
 }
 
 bool write_summary_pdf(const SummaryReportModel &model, const QString &fileName)
 {
-    return write_pdf_file(fileName, [&model](PagedPrint &pages, int pageWidth) {
-        QTextDocument document;
-        document.setDefaultFont(report_font());
-        pages.prepare(document);
-        build_summary_pdf_document(document, model, pageWidth);
-        pages.print(document);
+    return write_pdf_file(fileName, report_metadata(model.form, model.title), [&model](PdfPages &pages, int pageWidth) {
+        const PdfFormats formats(pageWidth);
+        place_piece(pages, [&](QTextCursor &cursor) { insert_summary(cursor, model, formats); });
+        place_piece(pages, [&](QTextCursor &cursor) { insert_report_end(cursor, model.form, formats); }, 3);
     });
 }

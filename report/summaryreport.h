@@ -24,11 +24,12 @@ struct SummaryReportModel
     SummaryTable table;
 };
 
-// Fills an empty document with the PDF summary report: the form's header with the logo
-// beside it, the title, the summary table (its headings repeated on every page), the
-// tolerance line, the comments and the signature line. pageWidth is the page's width in
-// points.
-void build_summary_pdf_document(QTextDocument &document, const SummaryReportModel &model, int pageWidth);
+struct PdfFormats;
+class QTextCursor;
+
+// The PDF summary report up to its end: the form's header with the logo beside it, the
+// title, the summary table (its headings repeated on every page), the tolerance line.
+void insert_summary(QTextCursor &cursor, const SummaryReportModel &model, const PdfFormats &formats);
 
 // Writes the PDF summary report to fileName, under a temporary name until complete. Needs
 // no widget. False when the file could not be written.

@@ -17,7 +17,8 @@
 SummaryReportModel MainWindow::collect_summary_model(bool includeEmpty) const
 {
     SummaryReportModel model;
-    model.form.data.entries = collect_report_data().entries;
+    model.form.data = collect_report_data();
+    model.form.data.values.clear();
     model.form.includeEmpty = includeEmpty;
     model.form.logo = logo;
     model.form.commentsCaption = ui->comments_label->text();
@@ -58,12 +59,13 @@ void MainWindow::summary_csv_clicked()
     // At the click: the file dialog runs the event loop, in which a read may end.
     const QByteArray csv = summary_csv(summary_table(measurements),
                                        CsvFormat::forLocale(QLocale::system()));
-    const QString proposal = proposed_report_path(report_root_folder(), tr("Сводка"), ui->report_number->text(),
+    const QString proposal = proposed_report_path(last_folder(QStringLiteral("csv")), tr("Сводка"), ui->report_number->text(),
                                                   QTime::currentTime(), QStringLiteral("csv"));
     const QString path =
         QFileDialog::getSaveFileName(summaryDialog, tr("Сохранить сводку в CSV"), proposal, QStringLiteral("(*.csv)"));
     if (path.isEmpty())
         return;
+    remember_folder(QStringLiteral("csv"), path);
     if (!write_file_atomically(path, csv))
         show_save_failure_box();
 }

@@ -65,6 +65,8 @@ lxw_format *makeLxwFormat(lxw_workbook *workbook, const XlsxFormat &format)
         format_set_text_wrap(f);
     if (!format.numberFormat.isEmpty())
         format_set_num_format(f, format.numberFormat.toUtf8().constData());
+    if (format.fontColor != 0)
+        format_set_font_color(f, format.fontColor & 0xFFFFFF);
     return f;
 }
 
@@ -109,7 +111,7 @@ namespace {
 auto formatKey(const XlsxFormat &f)
 {
     return std::make_tuple(f.bold, f.fontName, f.fontSize, f.horizontal, f.vertical, f.left, f.right, f.top,
-                           f.bottom, f.textWrap, f.numberFormat);
+                           f.bottom, f.textWrap, f.numberFormat, f.fontColor);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #define XLSXDOCUMENT_H
 
 #include <QByteArray>
+#include <QColor>
 #include <QHash>
 #include <QString>
 #include <QVariant>
@@ -32,6 +33,7 @@ struct XlsxFormat
     // How a number cell shows its number, in the spreadsheet's own notation ("0.00", "0");
     // empty: General, as many decimals as the number has.
     QString numberFormat;
+    QRgb fontColor = 0; // 0: the default, black
 
     void setBorder(Border style) { left = right = top = bottom = style; }
     bool isEmpty() const;

@@ -68,6 +68,9 @@ BlockPlots::BlockPlots(QCustomPlot *graph, QCustomPlot *diagram, QObject *parent
     connect(graph->yAxis, rangeChangedSignal, graph, [this, graph] { replot(graph); });
     connect(diagram->yAxis, rangeChangedSignal, diagram, [this, diagram] { replot(diagram); });
 
+    for (QCustomPlot *plot : {graph, diagram})
+        connect(plot, &QCustomPlot::mouseDoubleClick, this, &BlockPlots::showWhole);
+
     lines[0] = new QCPItemStraightLine(graph);
     lines[1] = new QCPItemStraightLine(graph);
     lines[2] = new QCPItemStraightLine(diagram);
@@ -143,19 +146,16 @@ void BlockPlots::draw(const QVector<float> &values, const BlockStatistics &stati
             add_bars(diagramPlot, keys, data, QColor(0, 0, 255, 100));
         }
 
-        graphPlot->xAxis->setRange(0, n + 1);
-        diagramPlot->xAxis->setRange(0, n + 1);
-
+        drawnCount = n;
         const QCPRange range = valueRange(statistics);
+        wholeLow = range.lower;
+        wholeHigh = range.upper;
 
         setLimitLines(limits);
-
-        // Equal bounds (all values alike, or a single 0) are refused by the axis, which keeps its range.
-        graphPlot->yAxis->setRange(range);
-        diagramPlot->yAxis->setRange(range);
+        showWhole();
     }
-    graphPlot->replot();
-    diagramPlot->replot();
+    replot(graphPlot);
+    replot(diagramPlot);
 }
 
 void BlockPlots::setLimitLines(const Limits &limits)
@@ -178,6 +178,22 @@ void BlockPlots::setLimitLines(const Limits &limits)
     for (QCPItemStraightLine *line : {graphMaxLine(), diagramMaxLine()}) {
         line->point1->setCoords(1, limits.max);
         line->point2->setCoords(2, limits.max);
+    }
+}
+
+void BlockPlots::showWhole()
+{
+    {
+        const Hold hold(replotsHeld);
+        graphPlot->xAxis->setRange(0, drawnCount + 1);
+        diagramPlot->xAxis->setRange(0, drawnCount + 1);
+        // Equal bounds (all values alike, or a single 0) are refused by the axis, which keeps its range.
+        graphPlot->yAxis->setRange(wholeLow, wholeHigh);
+        diagramPlot->yAxis->setRange(wholeLow, wholeHigh);
+    }
+    if (replotsHeld == 0) {
+        graphPlot->replot();
+        diagramPlot->replot();
     }
 }
 

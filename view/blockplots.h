@@ -30,6 +30,11 @@ public:
     void setLimitLines(const Limits &limits);
     // The wheel zooms along the keys (horizontal) or the values (vertical).
     void setZoomOrientation(Qt::Orientations orientation);
+    // Both plots back to the whole block drawn last, as draw() showed it; a double
+    // click on either plot does it.
+    void showWhole();
+    // Off: nothing replots the plots, which are only rendered into pictures.
+    void setReplotting(bool on) { replotsHeld += on ? -1 : 1; }
 
     // n = 0: 0 … 5; one value: ±10 % around it; otherwise half the spread added on
     // both sides. Equal bounds (all values alike) are refused by the axes.
@@ -48,6 +53,9 @@ private:
     QCustomPlot *graphPlot;
     QCustomPlot *diagramPlot;
     QCPItemStraightLine *lines[4];
+    int drawnCount = 0;
+    double wholeLow = 0; // the value range draw() gave, refused or not
+    double wholeHigh = 5;
     // While draw() runs every replot asked for would be thrown away unseen by its
     // own at the end, and with tens of thousands of values each costs a lot.
     int replotsHeld = 0;

@@ -87,12 +87,13 @@ void MainWindow::on_action_export_csv_triggered()
     const QVector<float> values = measurements.shownBlock().values;
     if (values.isEmpty())
         return;
-    const QString proposal = proposed_report_path(report_root_folder(), tr("Отчет"), ui->report_number->text(),
+    const QString proposal = proposed_report_path(last_folder(QStringLiteral("csv")), tr("Отчет"), ui->report_number->text(),
                                                   QTime::currentTime(), QStringLiteral("csv"));
     const QString path =
         QFileDialog::getSaveFileName(this, tr("Сохранить блок в CSV"), proposal, QStringLiteral("(*.csv)"));
     if (path.isEmpty())
         return;
+    remember_folder(QStringLiteral("csv"), path);
     if (!write_file_atomically(path, block_csv(values, CsvFormat::forLocale())))
         show_save_failure_box();
 }

@@ -98,8 +98,8 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             const QString row = QString::number(10 + i);
             QCOMPARE(back.value("A" + row).toInt(), rows[i].at(0).toInt());
-            QCOMPARE(back.text("B" + row), rows[i].at(1));
-            QCOMPARE(back.text("C" + row), rows[i].at(2));
+            QCOMPARE(back.value("B" + row).toDouble(), rows[i].at(1).toDouble());
+            QCOMPARE(back.value("C" + row).toDouble(), rows[i].at(2).toDouble());
         }
 
         QCOMPARE(back.text("H9"), ui->stats_label->text());
@@ -340,11 +340,13 @@ private slots:
         QCOMPARE(back.text("A9"), english ? QString("Number") : QString("Номер"));
         QCOMPARE(back.text("B9"), QString("HRC"));
         // 36 values in A to C (rows 10 to 45), the last four in D to F.
-        QCOMPARE(back.text("B10"), QString("0.00"));
-        QCOMPARE(back.text("B45"), QString("8.75"));
+        QCOMPARE(back.value("B10").toDouble(), 0.0);
+        QCOMPARE(back.cell("B10").value("numberFormat").toString(), QString("0.00"));
+        QCOMPARE(back.value("B45").toDouble(), 8.75);
         QCOMPARE(back.value("D13").toInt(), 40);
-        QCOMPARE(back.text("E13"), QString("9.75"));
-        QCOMPARE(back.text("F13"), QString::number(ui->mean_box->value() - 9.75, 'f', 1));
+        QCOMPARE(back.value("E13").toDouble(), 9.75);
+        QCOMPARE(QString::number(back.value("F13").toDouble(), 'f', 1),
+                 QString::number(ui->mean_box->value() - 9.75, 'f', 1));
         QCOMPARE(back.text("H9"), english ? QString("Data statistics") : QString("Статистика"));
         QCOMPARE(back.value("I11").toDouble(), ui->max_box->value()); // as the box shows it
         QCOMPARE(back.text("A50"),

@@ -162,17 +162,17 @@ private slots:
         // Values 1 to 32 in A to C, 33 to 50 in D to F.
         QCOMPARE(back.value("A14").toInt(), 1);
         QCOMPARE(back.type("A14"), QString("n"));
-        QCOMPARE(back.text("B14"), QString("0.30"));
-        QCOMPARE(back.type("B14"), QString("s"));
-        QCOMPARE(back.text("C14"), QString("56.6"));
-        QCOMPARE(back.type("C14"), QString("s"));
+        QCOMPARE(back.value("B14").toDouble(), 0.3);
+        QCOMPARE(back.type("B14"), QString("n"));
+        QCOMPARE(back.value("C14").toDouble(), 56.6);
+        QCOMPARE(back.type("C14"), QString("n"));
         QCOMPARE(back.value("A45").toInt(), 32);
         QVERIFY(back.value("A46").isUndefined());
         QCOMPARE(back.value("D14").toInt(), 33);
         QCOMPARE(back.cell("D14").value("left").toString(), QString("thick"));
         QCOMPARE(back.cell("A14").value("left").toString(), QString("thin"));
         QCOMPARE(back.value("D31").toInt(), 50);
-        QCOMPARE(back.text("E31"), QString("49.3"));
+        QCOMPARE(back.value("E31").toDouble(), 49.3);
         QVERIFY(back.value("D32").isUndefined());
         QVERIFY(back.value("G14").isUndefined());
 
@@ -327,24 +327,34 @@ private slots:
         }
     }
 
+    // Number cells showing the decimals the PDF prints; "nan" stays a text.
     void valueTexts()
     {
         ReportModel report = baseReport(0);
         report.data.values = {5.0f, 42.26f, 123.4f, 10.0f, 100.0f, 2.345f, -7.899f, std::nanf("")};
         report.mean = 56.9;
+        report.limits = {true, 0.0, 100.0};
         const XlsxReadBack back = write(report, "texts");
         QVERIFY(back.isSound());
         // Title in 8, header in 9.
         const QStringList values = {"5.00", "42.3", "123", "10.0", "100", "2.35", "-7.90", "nan"};
+        const QStringList formats = {"0.00", "0.0", "0", "0.0", "0", "0.00", "0.00", "General"};
         const QStringList differences = {"51.9", "14.6", "-66.5", "46.9", "-43.1", "54.6", "64.8", "nan"};
-        for (int i = 0; i < values.size(); ++i) {
+        for (int i = 0; i < values.size() - 1; ++i) {
             const QString row = QString::number(10 + i);
             QCOMPARE(back.value("A" + row).toInt(), i + 1);
-            QCOMPARE(back.type("B" + row), QString("s"));
-            QCOMPARE(back.text("B" + row), values.at(i));
-            QCOMPARE(back.type("C" + row), QString("s"));
-            QCOMPARE(back.text("C" + row), differences.at(i));
+            QCOMPARE(back.type("B" + row), QString("n"));
+            QCOMPARE(back.value("B" + row).toDouble(), values.at(i).toDouble());
+            QCOMPARE(back.cell("B" + row).value("numberFormat").toString(), formats.at(i));
+            QCOMPARE(back.type("C" + row), QString("n"));
+            QCOMPARE(back.value("C" + row).toDouble(), differences.at(i).toDouble());
+            QCOMPARE(back.cell("C" + row).value("numberFormat").toString(), QString("0.0"));
+            // Outside the shown limits: red.
+            const bool outside = i == 2 || i == 6;
+            QCOMPARE(back.cell("B" + row).value("color").toString(), QString(outside ? "FFFF0000" : ""));
         }
+        QCOMPARE(back.text("B17"), QString("nan"));
+        QCOMPARE(back.text("C17"), QString("nan"));
     }
 
     // σ of a single value is 0 / 0; a number cell with it is refused by spreadsheet programs.
@@ -431,7 +441,7 @@ private slots:
     }
 
     // The tolerance assessment follows the statistics in their two columns and
-    // their format, its values as texts, and what comes after moves below it.
+    // their format, and what comes after moves below it.
     void toleranceRows_data()
     {
         QTest::addColumn<int>("values");
@@ -465,13 +475,19 @@ private slots:
             QJsonObject cell = back.cell(xlsx_ref(row, column));
             cell.remove("value");
             cell.remove("type");
+            cell.remove("numberFormat");
             return cell;
         };
         for (int i = 0; i < report.toleranceRows.size(); ++i) {
             const int row = statsRow + 5 + i;
             QCOMPARE(back.text(xlsx_ref(row, statsColumn)), report.toleranceRows.at(i).label);
-            QCOMPARE(back.type(xlsx_ref(row, statsColumn + 1)), QString("s"));
-            QCOMPARE(back.text(xlsx_ref(row, statsColumn + 1)), report.toleranceRows.at(i).text);
+            // Cp a number with its two decimals; "—" and the count texts stay texts.
+            const bool figure = report.toleranceRows.at(i).label == "Cp";
+            QCOMPARE(back.type(xlsx_ref(row, statsColumn + 1)), QString(figure ? "n" : "s"));
+            if (figure)
+                QCOMPARE(back.cell(xlsx_ref(row, statsColumn + 1)).value("numberFormat").toString(), QString("0.00"));
+            else
+                QCOMPARE(back.text(xlsx_ref(row, statsColumn + 1)), report.toleranceRows.at(i).text);
             QCOMPARE(format(row, statsColumn), format(statsRow + 4, statsColumn));
             QCOMPARE(format(row, statsColumn + 1), format(statsRow + 4, statsColumn + 1));
         }

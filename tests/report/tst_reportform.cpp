@@ -70,6 +70,9 @@ private slots:
         QTest::newRow("PDF in English") << "Report" << "17" << QTime(14, 5, 9) << "pdf" << "Report 17 14_05_09.pdf";
         QTest::newRow("one space") << "Отчет" << " " << QTime(23, 59, 59) << "pdf" << "Отчет 23_59_59.pdf";
         QTest::newRow("empty keeps two spaces") << "Отчет" << "" << QTime(0, 0, 0) << "pdf" << "Отчет  00_00_00.pdf";
+        QTest::newRow("slash") << "Отчет" << "R-2026/117" << QTime(4, 10, 32) << "pdf" << "Отчет R-2026-117 04_10_32.pdf";
+        QTest::newRow("Windows' reserved") << "Отчет" << "a\\b:c*d?\"e<f>g|h\ti" << QTime(4, 10, 32) << "pdf"
+                                            << "Отчет a-b-c-d--e-f-g-h-i 04_10_32.pdf";
         QTest::newRow("blank of two spaces") << "Отчет" << "  " << QTime(1, 2, 3) << "pdf" << "Отчет    01_02_03.pdf";
     }
 
@@ -82,6 +85,23 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(proposed_report_path(QStringLiteral("/root/of/"), word, number, time, extension),
                  QStringLiteral("/root/of/") + expected);
+    }
+
+    // Each kind of file keeps its own folder, in the settings file; a folder since
+    // removed gives way to the root again.
+    void lastFolder()
+    {
+        QTemporaryDir folders;
+        QVERIFY(QDir(folders.path()).mkpath(QStringLiteral("pdfs")));
+        QVERIFY(QDir(folders.path()).mkpath(QStringLiteral("gone")));
+        QCOMPARE(last_folder(QStringLiteral("pdf")), report_root_folder());
+        remember_folder(QStringLiteral("pdf"), folders.filePath(QStringLiteral("pdfs/a.pdf")));
+        remember_folder(QStringLiteral("xlsx"), folders.filePath(QStringLiteral("gone/b.xlsx")));
+        QVERIFY(QDir(folders.filePath(QStringLiteral("gone"))).removeRecursively());
+        QCOMPARE(last_folder(QStringLiteral("pdf")),
+                 QDir::toNativeSeparators(folders.filePath(QStringLiteral("pdfs")) + QLatin1Char('/')));
+        QCOMPARE(last_folder(QStringLiteral("xlsx")), report_root_folder());
+        QCOMPARE(last_folder(QStringLiteral("csv")), report_root_folder());
     }
 
     void rootFolder()

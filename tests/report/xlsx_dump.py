@@ -50,6 +50,7 @@ def cell_json(cell, values_only):
         'top': side(cell.border.top),
         'bottom': side(cell.border.bottom),
         'numberFormat': cell.number_format,
+        'color': cell.font.color.rgb if cell.font.color is not None and cell.font.color.type == 'rgb' else None,
     }
 
 
