@@ -1,5 +1,6 @@
 #include "settingsrecord.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
 
@@ -33,6 +34,27 @@ const QLatin1String kLimitsMin("limits_min_val");
 const QLatin1String kLimitsMax("limits_max_val");
 const QLatin1String kUnitLimits("unit_limits");
 
+// Qt orders keys that hold a NUL character differently when it parses them and when it
+// inserts them, so an object parsed from a hand-edited file would not equal the same object
+// read back after saving. Built again key by key, it does.
+QJsonValue rebuilt(const QJsonValue &value)
+{
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        QJsonObject again;
+        for (auto entry = object.constBegin(); entry != object.constEnd(); ++entry)
+            again.insert(entry.key(), rebuilt(entry.value()));
+        return again;
+    }
+    if (value.isArray()) {
+        QJsonArray again;
+        for (const QJsonValue &item : value.toArray())
+            again.append(rebuilt(item));
+        return again;
+    }
+    return value;
+}
+
 } // namespace
 
 bool SettingsRecord::operator==(const SettingsRecord &other) const
@@ -57,7 +79,7 @@ SettingsRecord default_settings()
 SettingsRecord settings_from_object(const QJsonObject &object)
 {
     SettingsRecord record;
-    record.otherKeys = object;
+    record.otherKeys = rebuilt(object).toObject();
     for (const TextKey &text : kTextKeys) {
         record.*text.field = object.value(QLatin1String(text.key)).toString();
         record.otherKeys.remove(QLatin1String(text.key));

@@ -12,6 +12,7 @@
 #include "mainwindow.h"
 #include "mainwindowaccess.h"
 #include "settingsfile.h"
+#include "settingsrecord.h"
 #include "settingssandbox.h"
 
 namespace {
@@ -235,6 +236,20 @@ private slots:
         QVERIFY(saved.contains("zz"));
         QVERIFY(saved.value("zz").isNull());
         QCOMPARE(saved.value("company_city").toString(), QString("City B"));
+    }
+
+    void recordReadsBackAsRead_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("nested unknown keys") << QByteArray(R"({"a": {"b": [1, {"c": null}]}, "limits_min_val": 2})");
+        QTest::newRow("raw NUL in keys") << QByteArray("{\"\0\0a\":1,\"\0\0\0b\":{\"\0\0x\":1,\"\0\0\0y\":2}}", 35);
+    }
+
+    void recordReadsBackAsRead()
+    {
+        QFETCH(QByteArray, content);
+        const SettingsRecord record = settings_from_json(content);
+        QCOMPARE(settings_from_json(settings_to_json(record)), record);
     }
 
     void logoIsKeptAndRemoved()

@@ -200,9 +200,9 @@ private slots:
         // The value column under its title, wherever the empty form leaves it.
         int title = 0;
         while (++title < 30 && back.text(xlsx_ref(title, 2)) != QLatin1String("HRC")) {}
-        QCOMPARE((QStringList{back.text(xlsx_ref(title + 1, 2)), back.text(xlsx_ref(title + 2, 2)),
-                              back.text(xlsx_ref(title + 3, 2))}),
-                 (QStringList{"5.00", "42.3", "123"}));
+        QCOMPARE((QList<double>{back.value(xlsx_ref(title + 1, 2)).toDouble(), back.value(xlsx_ref(title + 2, 2)).toDouble(),
+                                back.value(xlsx_ref(title + 3, 2)).toDouble()}),
+                 (QList<double>{5.0, 42.3, 123.0}));
     }
 };
 

@@ -115,22 +115,24 @@ private slots:
         QCOMPARE(ui->out_of_limits_box->text(), QString("3 из 7 (42.9 %)"));
     }
 
-    // Beside the limits, where the middle column has room to spare, they leave the
-    // window's smallest size as it is, in either language and at any font size,
-    // and a figure is shown whole at that size.
+    // With the figures beside the limits the window still fits the screens it is made for: an
+    // operator's 1024 x 768 at the default font, a laptop's 1366 x 768 four steps larger, less
+    // a taskbar; and a figure is shown whole at that size.
     void minimumSizeDoesNotGrow_data()
     {
         QTest::addColumn<bool>("english");
         QTest::addColumn<int>("fontSteps");
-        QTest::newRow("Russian") << false << 0;
-        QTest::newRow("English, larger") << true << 4;
-        QTest::newRow("English, smaller") << true << -4;
+        QTest::addColumn<QSize>("bound");
+        QTest::newRow("Russian") << false << 0 << QSize(1000, 660);
+        QTest::newRow("English, larger") << true << 4 << QSize(1366, 728);
+        QTest::newRow("English, smaller") << true << -4 << QSize(1000, 660);
     }
 
     void minimumSizeDoesNotGrow()
     {
         QFETCH(bool, english);
         QFETCH(int, fontSteps);
+        QFETCH(QSize, bound);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         if (english)
@@ -143,11 +145,7 @@ private slots:
         const QList<QWidget *> added = {ui->out_of_limits_label, ui->out_of_limits_box, ui->cp_label, ui->cp_box,
                                         ui->cpk_label, ui->cpk_box, ui->report_tolerance_checkbox};
         const QSize with = settled_minimum(w.get());
-        for (QWidget *widget : added)
-            widget->hide();
-        QCOMPARE(settled_minimum(w.get()), with);
-        for (QWidget *widget : added)
-            widget->show();
+        QVERIFY2(with.boundedTo(bound) == with, qPrintable(QString("%1 x %2").arg(with.width()).arg(with.height())));
 
         w->resize(with);
         QTRY_COMPARE(w->size(), with);
