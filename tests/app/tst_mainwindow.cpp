@@ -39,7 +39,9 @@ private slots:
         Ui::MainWindow *ui = MainWindowAccess::ui(w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.size(), w.minimumSizeHint());
+        // Never below the layout's minimum, never above its preferred size.
+        QCOMPARE(w.size().expandedTo(w.minimumSizeHint()), w.size());
+        QCOMPARE(w.size().boundedTo(w.sizeHint().expandedTo(w.minimumSizeHint())), w.size());
 
         QTRY_VERIFY(ui->logotype->maximumWidth() < QWIDGETSIZE_MAX);
         const int half = ui->report_number->width() / 2;
