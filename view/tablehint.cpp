@@ -6,7 +6,7 @@
 
 TableHint::TableHint(QAbstractItemView *view)
     : QObject(view)
-    , view(view)
+    , viewport(view->viewport())
     , label(new QLabel(view->viewport()))
 {
     label->setObjectName(QStringLiteral("table_hint"));
@@ -14,7 +14,7 @@ TableHint::TableHint(QAbstractItemView *view)
     label->setWordWrap(true);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->hide();
-    view->viewport()->installEventFilter(this);
+    viewport->installEventFilter(this);
 }
 
 void TableHint::setText(const QString &text)
@@ -41,12 +41,12 @@ bool TableHint::isShown() const
 
 void TableHint::place()
 {
-    label->setGeometry(view->viewport()->rect());
+    label->setGeometry(viewport->rect());
 }
 
 bool TableHint::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == view->viewport() && event->type() == QEvent::Resize)
+    if (watched == viewport && event->type() == QEvent::Resize)
         place();
     return QObject::eventFilter(watched, event);
 }

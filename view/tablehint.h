@@ -5,6 +5,7 @@
 
 class QAbstractItemView;
 class QLabel;
+class QWidget;
 
 // A line of text across the middle of an item view, over its empty viewport, while shown.
 class TableHint : public QObject
@@ -26,7 +27,9 @@ protected:
 private:
     void place();
 
-    QAbstractItemView *view;
+    // The viewport, not the view: its events still come while the view is being destroyed,
+    // when the view can no longer be asked for it.
+    QWidget *viewport;
     QLabel *label;
 };
 
