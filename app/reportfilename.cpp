@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTime>
 
+#include "atomicwrite.h"
 #include "settingsfile.h"
+#include "settingsrecord.h"
 
 QString report_root_folder()
 {
@@ -37,24 +37,19 @@ QString proposed_report_path(const QString &root, const QString &word, const QSt
 
 namespace {
 
-QString folder_key(const QString &extension)
-{
-    return QStringLiteral("last_folder_") + extension;
-}
-
-QJsonObject settings()
+SettingsRecord settings()
 {
     QFile file(configFilePath());
     if (!file.open(QIODevice::ReadOnly))
-        return QJsonObject();
-    return QJsonDocument::fromJson(file.readAll()).object();
+        return SettingsRecord();
+    return settings_from_json(file.readAll());
 }
 
 } // namespace
 
 QString last_folder(const QString &extension)
 {
-    const QString folder = settings().value(folder_key(extension)).toString();
+    const QString folder = settings().lastFolders.value(extension);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return report_root_folder();
     return QDir::toNativeSeparators(QDir(folder).absolutePath() + QLatin1Char('/'));
@@ -62,10 +57,10 @@ QString last_folder(const QString &extension)
 
 void remember_folder(const QString &extension, const QString &filePath)
 {
-    QJsonObject config = settings();
+    SettingsRecord config = settings();
     const QString folder = QFileInfo(filePath).absolutePath();
-    if (config.value(folder_key(extension)).toString() == folder)
+    if (config.lastFolders.value(extension) == folder)
         return;
-    config.insert(folder_key(extension), folder);
-    writeJsonFile(configFilePath(), config);
+    config.lastFolders.insert(extension, folder);
+    write_file_atomically(configFilePath(), settings_to_json(config));
 }

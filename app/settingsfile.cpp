@@ -4,10 +4,8 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonDocument>
 #include <QStandardPaths>
 
-#include "atomicwrite.h"
 
 QString configFilePath()
 {
@@ -26,11 +24,6 @@ QString readingsFolderPath()
         return QString();
     const QString folder = QFileInfo(config).absolutePath() + QStringLiteral("/readings");
     return QDir().mkpath(folder) ? folder : QString();
-}
-
-bool writeJsonFile(const QString &path, const QJsonObject &object)
-{
-    return write_file_atomically(path, QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
 QString imageToBase64(const QImage &image)

@@ -11,10 +11,6 @@ QString configFilePath();
 // The folder "readings" beside config.json, created when missing; empty when it cannot be made.
 QString readingsFolderPath();
 
-// Writes object as indented JSON. The old file is replaced only once the new one is complete,
-// so a failed write never leaves it truncated. Returns false when nothing was replaced.
-bool writeJsonFile(const QString &path, const QJsonObject &object);
-
 // The logo as a Base64 PNG string; an empty string stands for no logo.
 QString imageToBase64(const QImage &image);
 QImage imageFromBase64(const QString &text);

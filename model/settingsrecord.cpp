@@ -33,6 +33,7 @@ const QLatin1String kAppFontSize("app_font_size");
 const QLatin1String kLimitsMin("limits_min_val");
 const QLatin1String kLimitsMax("limits_max_val");
 const QLatin1String kUnitLimits("unit_limits");
+const QLatin1String kLastFolder("last_folder_"); // followed by the extension
 
 // Qt orders keys that hold a NUL character differently when it parses them and when it
 // inserts them, so an object parsed from a hand-edited file would not equal the same object
@@ -64,7 +65,7 @@ bool SettingsRecord::operator==(const SettingsRecord &other) const
             return false;
     }
     return appFontSize == other.appFontSize && limitsMin == other.limitsMin && limitsMax == other.limitsMax
-           && unitLimits == other.unitLimits && otherKeys == other.otherKeys;
+           && lastFolders == other.lastFolders && unitLimits == other.unitLimits && otherKeys == other.otherKeys;
 }
 
 SettingsRecord default_settings()
@@ -88,6 +89,12 @@ SettingsRecord settings_from_object(const QJsonObject &object)
     record.limitsMin = object.value(kLimitsMin).toDouble();
     record.limitsMax = object.value(kLimitsMax).toDouble();
     record.unitLimits = unit_limits_from_json(object.value(kUnitLimits));
+    for (auto entry = object.constBegin(); entry != object.constEnd(); ++entry) {
+        if (entry.key().startsWith(kLastFolder) && entry.value().isString()) {
+            record.lastFolders.insert(entry.key().mid(kLastFolder.size()), entry.value().toString());
+            record.otherKeys.remove(entry.key());
+        }
+    }
     for (const QLatin1String key : {kAppFontSize, kLimitsMin, kLimitsMax, kUnitLimits})
         record.otherKeys.remove(key);
     return record;
@@ -102,6 +109,8 @@ QJsonObject settings_to_object(const SettingsRecord &record)
     object.insert(kLimitsMin, record.limitsMin);
     object.insert(kLimitsMax, record.limitsMax);
     object.insert(kUnitLimits, unit_limits_to_json(record.unitLimits));
+    for (auto folder = record.lastFolders.cbegin(); folder != record.lastFolders.cend(); ++folder)
+        object.insert(kLastFolder + folder.key(), folder.value());
     return object;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QMap>
 #include <QString>
 
 #include "unitlimits.h"
@@ -30,6 +31,8 @@ struct SettingsRecord
     double limitsMin = 0.0;
     double limitsMax = 0.0;
     QString comments;
+    // The folder a save dialog last wrote each kind of file to, by extension ("pdf", "csv").
+    QMap<QString, QString> lastFolders;
     UnitLimits unitLimits; // the pairs of the units but "", which the two limit keys hold
     // Keys the record does not parse, written back as they came: the window's place, which
     // the window reads and writes itself, and keys of other versions, which may need them.

@@ -23,6 +23,15 @@ int fixed_shortest(float v, char *text, int size)
     return int(end.ptr - text);
 }
 
+// A value cut or rounded to nothing but zeros has no sign left to show: -0.001 shows 0.00.
+QString without_sign_of_zero(QString text)
+{
+    if (text.startsWith(QLatin1Char('-'))
+        && std::all_of(text.cbegin() + 1, text.cend(), [](QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('.'); }))
+        text.remove(0, 1);
+    return text;
+}
+
 } // namespace
 
 double value_measured_number(float v)
@@ -41,7 +50,7 @@ QString value_display_text(float v)
     if (!std::isfinite(v))
         return value_full_text(v);
     char text[80]; // FLT_MAX has 39 digits, the smallest step 45 decimals
-    const int length = fixed_shortest(v, text, 64);
+    const int length = fixed_shortest(v, text, int(sizeof text));
     const int decimals = value_decimals(v);
     const char *point = std::find(text, text + length, '.');
     QString shown = QString::fromLatin1(text, int(point - text));
@@ -50,20 +59,12 @@ QString value_display_text(float v)
         QString fraction = QString::fromLatin1(digits, int(std::min<qsizetype>(text + length - digits, decimals)));
         shown += QLatin1Char('.') + fraction.leftJustified(decimals, QLatin1Char('0'));
     }
-    // A value cut to nothing but zeros has no sign left to show: -0.001 shows 0.00.
-    if (shown.startsWith(QLatin1Char('-')) && !std::any_of(shown.begin() + 1, shown.end(), [](QChar c) {
-            return c >= QLatin1Char('1') && c <= QLatin1Char('9');
-        }))
-        shown.remove(0, 1);
-    return shown;
+    return without_sign_of_zero(shown);
 }
 
 QString fixed_text(double value, int decimals)
 {
-    QString text = QString::number(value, 'f', decimals);
-    if (text.startsWith(QLatin1Char('-')) && text.mid(1).remove(QLatin1Char('0')).remove(QLatin1Char('.')).isEmpty())
-        text.remove(0, 1);
-    return text;
+    return without_sign_of_zero(QString::number(value, 'f', decimals));
 }
 
 QString report_value_text(float v)
