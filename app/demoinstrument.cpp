@@ -1,7 +1,7 @@
 #include "demoinstrument.h"
-#include "ui_mainwindow.h"
 
 #include <QDebug>
+#include <QMenu>
 #include <QTimer>
 
 #include "demoblocks.h"
@@ -9,20 +9,16 @@
 #include "port.h"
 #include "serialportmonitor.h"
 
-DemoInstrument::DemoInstrument(Ui::MainWindow *ui, Port &port, QObject *parent)
+DemoInstrument::DemoInstrument(QMenu *helpMenu, Port &port, QObject *parent)
     : QObject(parent)
-    , ui(ui)
     , port(port)
     , entry(new QAction(this))
 {
     entry->setObjectName(QStringLiteral("action_demo_instrument"));
     entry->setCheckable(true);
-    ui->about->addAction(entry);
+    helpMenu->addAction(entry);
     retranslate();
     connect(entry, &QAction::toggled, this, &DemoInstrument::setPlugged);
-    // The language actions re-text the form first (connected by name when it was built).
-    connect(ui->actionRU, &QAction::triggered, this, &DemoInstrument::retranslate);
-    connect(ui->actionEN, &QAction::triggered, this, &DemoInstrument::retranslate);
 }
 
 DemoInstrument::~DemoInstrument()
@@ -74,18 +70,10 @@ void DemoInstrument::showFirstBlock()
     *once = connect(&port, &Port::validPortFound, this, [this, once] {
         disconnect(*once);
         // Not inside the probe that found it: the read waits in event loops of its own.
-        QTimer::singleShot(0, this, &DemoInstrument::clickThrough);
+        QTimer::singleShot(0, this, [this] {
+            if (firstClicks)
+                firstClicks();
+        });
     });
     entry->setChecked(true);
-}
-
-void DemoInstrument::clickThrough()
-{
-    ui->button_read_data->click();
-    QListWidget *list = ui->block_names_list;
-    if (list->count() == 0)
-        return;
-    list->setCurrentRow(0);
-    emit list->itemDoubleClicked(list->item(0));
-    ui->set_limits_checkbox->setChecked(true);
 }

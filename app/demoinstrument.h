@@ -4,15 +4,13 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class InstrumentEmulator;
 class Port;
 class QAction;
-
-QT_BEGIN_NAMESPACE
-namespace Ui { class MainWindow; }
-QT_END_NAMESPACE
+class QMenu;
 
 // Help → Demo instrument (Unix): the instrument emulator, run in this process
 // on a pseudo-terminal at the wire's speed and offered to the port monitor
@@ -23,23 +21,24 @@ class DemoInstrument : public QObject
     Q_OBJECT
 
 public:
-    // Adds the entry last to the form's Help menu.
-    DemoInstrument(Ui::MainWindow *ui, Port &port, QObject *parent);
+    // Adds the entry last to the Help menu.
+    DemoInstrument(QMenu *helpMenu, Port &port, QObject *parent);
     ~DemoInstrument() override;
 
     QAction *action() const { return entry; }
 
-    // Plugs the instrument in and, once the link has recognised it, does an
-    // operator's first three clicks: read, double-click the first block, tick
-    // the limits.
+    // What an operator's first three clicks do: read, double-click the first
+    // block, tick the limits.
+    void setFirstClicks(std::function<void()> clicks) { firstClicks = std::move(clicks); }
+    // Plugs the instrument in and, once the link has recognised it, does the first clicks.
     void showFirstBlock();
 
-private:
     void retranslate();
-    void setPlugged(bool plugged);
-    void clickThrough();
 
-    Ui::MainWindow *ui;
+private:
+    void setPlugged(bool plugged);
+
+    std::function<void()> firstClicks;
     Port &port;
     QAction *entry;
     std::unique_ptr<InstrumentEmulator> emulator;

@@ -5,7 +5,13 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "blockspanel.h"
+#ifdef Q_OS_UNIX
+#include "demoinstrument.h"
+#endif
 #include "linkstatus.h"
+#include "plotspanel.h"
+#include "reportformpanel.h"
 #include "version.h"
 
 namespace {
@@ -19,27 +25,31 @@ const char *const kMail = "info@velmarsk.example";
 
 void MainWindow::on_actionRU_triggered()
 {
-    // retranslateUi puts the form's placeholder title back; keep the product title.
-    const QString title = windowTitle();
     QApplication::removeTranslator(translator);
-    ui->retranslateUi(this);
-    setLogoButtonText();
-    retranslate_shown_block();
-    linkStatus->retranslate();
-    setWindowTitle(title);
+    retranslate();
 }
 
 void MainWindow::on_actionEN_triggered()
 {
-    const QString title = windowTitle();
     QApplication::removeTranslator(translator);
     const bool loaded = translator->load(QLatin1String(kTranslation));
     Q_UNUSED(loaded) // start-up has already checked that the resource is there
     QApplication::installTranslator(translator);
+    retranslate();
+}
+
+void MainWindow::retranslate()
+{
+    // retranslateUi puts the form's placeholder title back; keep the product title.
+    const QString title = windowTitle();
     ui->retranslateUi(this);
-    setLogoButtonText();
-    retranslate_shown_block();
+    blocks->retranslate();
+    plots->retranslate();
+    form->retranslate();
     linkStatus->retranslate();
+#ifdef Q_OS_UNIX
+    demo->retranslate();
+#endif
     setWindowTitle(title);
 }
 

@@ -1,23 +1,18 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include <QDate>
 #include <QDesktopServices>
-#include <QHeaderView>
-#include <QResizeEvent>
-#include <QTimer>
+#include <QKeyEvent>
 #include <QTranslator>
 #include <QUrl>
 
-#include "blocktablemodel.h"
+#include "blockspanel.h"
 #include "busystatus.h"
-#include "limitinput.h"
 #include "linkstatus.h"
+#include "plotspanel.h"
 #include "reportexport.h"
+#include "reportformpanel.h"
 #include "savefailurebox.h"
-#include "tablecopy.h"
-#include "tablehint.h"
-#include "toleranceassessment.h"
 #include "windowplace.h"
 #ifdef Q_OS_UNIX
 #include "demoinstrument.h"
@@ -28,6 +23,9 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    blocks = ui->blocks_column;
+    plots = ui->plots_column;
+    form = ui->report_form_panel;
     installEventFilter(this);
     translator = new QTranslator(this);
     linkStatus = new LinkStatus(ui->statusbar, port, this);
@@ -38,55 +36,34 @@ MainWindow::MainWindow(QWidget *parent)
     connect(&port, &Port::validPortFound, this, &MainWindow::validPortFound);
     connect(&port, &Port::validPortDisconnected, this, &MainWindow::validPortDisconnected);
 
-    blockTable = new BlockTableModel(this);
-    ui->table_block_data->setModel(blockTable);
-    ui->table_block_data->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    ui->table_block_data->horizontalHeader()->hide();
-    new TableCopy(ui->table_block_data);
-    tableHint = new TableHint(ui->table_block_data);
-    tableHint->setShown(true);
-    for (QDoubleSpinBox *box : {ui->limits_min, ui->limits_max})
-        new DecimalSeparatorKeys(box);
-    // The boxes' lowest value, below any statistic they are given, reads "—": no block, no figure.
-    for (QDoubleSpinBox *box : {ui->min_box, ui->max_box, ui->mean_box, ui->stdev_box}) {
-        box->setMinimum(box->minimum() - 1);
-        box->setSpecialValueText(no_figure_text());
-    }
-    ui->block_names_list->installEventFilter(this); // Enter shows the current row
-
-    ui->report_date_edit->setDate(QDate::currentDate());
-
-    setupPlots();
-
-    connect(&measurements, &MeasurementModel::blocksChanged, this, &MainWindow::fill_block_list);
-    connect(&measurements, &MeasurementModel::shownBlockChanged, this, &MainWindow::show_block);
-    connect(&measurements, &MeasurementModel::limitsShownChanged, this, &MainWindow::limits_shown_changed);
-    connect(&measurements, &MeasurementModel::limitValuesChanged, this, &MainWindow::limit_values_changed);
-    connect(&measurements, &MeasurementModel::blocksChanged, this,
-            [this] { ui->action_block_summary->setEnabled(!measurements.blocks().isEmpty()); });
-    for (const auto changed : {&MeasurementModel::shownBlockChanged, &MeasurementModel::limitsShownChanged,
-                               &MeasurementModel::limitValuesChanged})
-        connect(&measurements, changed, this, &MainWindow::update_tolerance_figures);
+    blocks->setModel(&measurements);
+    plots->setModel(&measurements);
+    connect(plots, &PlotsPanel::valueRangeChanged, this, &MainWindow::update_graph_limits);
+    connect(&measurements, &MeasurementModel::blocksChanged, this, [this] {
+        ui->action_block_summary->setEnabled(!measurements.blocks().isEmpty());
+        ui->action_export_csv->setEnabled(false);
+    });
+    connect(&measurements, &MeasurementModel::shownBlockChanged, this,
+            [this] { ui->action_export_csv->setEnabled(!measurements.shownBlock().values.isEmpty()); });
 
     reportExport = new ReportExport(this);
-    exportStatus = new BusyStatus(statusBar(), QStringLiteral("export_progress"),
-                                  {ui->button_read_data, ui->button_export_to_PDF, ui->button_export_to_excel}, this);
+    exportStatus = new BusyStatus(statusBar(), QStringLiteral("export_progress"), blocks->buttons(), this);
     connect(reportExport, &ReportExport::started, this, [this] { exportStatus->begin(tr("Сохранение отчёта…")); });
     connect(reportExport, &ReportExport::finished, this, &MainWindow::report_written);
 
     ui->retranslateUi(this);
-    setLogoButtonText();
-    update_statistics();
-    retranslate_shown_block();
 #ifdef Q_OS_UNIX
-    demo = new DemoInstrument(ui, port, this);
+    demo = new DemoInstrument(ui->about, port, this);
+    demo->setFirstClicks([this] {
+        if (!blocks->readEnabled())
+            return;
+        on_button_read_data_clicked();
+        blocks->showBlockOfRow(0);
+        plots->setLimitsTicked(true);
+    });
 #endif
 
     restoreWindowPlace(this, ui->columns, config.otherKeys);
-
-    // The logo label is sized from report_number's width, which is known only once
-    // the layout has run, that is from the event loop.
-    QTimer::singleShot(1, this, [this] { sizeLogoLabel(); });
 }
 
 MainWindow::~MainWindow()
@@ -95,7 +72,7 @@ MainWindow::~MainWindow()
     {
         // A limit still being typed is kept, as it would be on leaving its box; nothing is redrawn.
         const QSignalBlocker quiet(measurements);
-        measurements.setLimitValues(ui->limits_min->value(), ui->limits_max->value());
+        measurements.setLimitValues(plots->typedMin(), plots->typedMax());
     }
     SettingsRecord config = collectConfig(loadConfig());
     keepWindowPlace(this, ui->columns, config.otherKeys);
@@ -107,49 +84,33 @@ void MainWindow::report_written(const QString &fileName, bool ok)
 {
     exportStatus->end();
     // The link may have come or gone while the report was written.
-    ui->button_read_data->setEnabled(linkUp);
+    blocks->setReadEnabled(linkUp);
     if (ok)
         QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
     else
         show_save_failure_box();
 }
 
-void MainWindow::setLogoButtonText()
-{
-    ui->logo_action->setText(logo.isNull() ? tr("Добавить логотип") : tr("Удалить"));
-}
-
-void MainWindow::sizeLogoLabel()
-{
-    const int side = ui->report_number->width() / 2;
-    ui->logotype->setGeometry(0, 0, side, side);
-    ui->logotype->setMaximumWidth(side);
-    ui->logotype->setMaximumHeight(side);
-    ui->logotype->setAlignment(Qt::AlignCenter);
-    resizeEvent(nullptr);
-}
-
-void MainWindow::resizeEvent(QResizeEvent *event)
-{
-    if (event)
-        QMainWindow::resizeEvent(event);
-    if (logo.isNull()) {
-        ui->logotype->setPixmap(QPixmap());
-        return;
-    }
-    ui->logotype->setPixmap(QPixmap::fromImage(logo).scaled(ui->logotype->size(), Qt::KeepAspectRatio,
-                                                            Qt::SmoothTransformation));
-}
-
 void MainWindow::validPortFound()
 {
     linkUp = true;
     // A report being written keeps the read button until it is done.
-    ui->button_read_data->setEnabled(!reportExport->isRunning());
+    blocks->setReadEnabled(!reportExport->isRunning());
 }
 
 void MainWindow::validPortDisconnected()
 {
     linkUp = false;
-    ui->button_read_data->setEnabled(false);
+    blocks->setReadEnabled(false);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease)
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Shift) {
+        // Shift held, wherever the focus is: the wheel zooms the value axis instead of the key axis.
+        plots->setZoomOrientation(type == QEvent::KeyPress ? Qt::Vertical : Qt::Horizontal);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -1,8 +1,6 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include <QImage>
-#include <QJsonObject>
 #include <QMainWindow>
 #include <QString>
 
@@ -11,20 +9,19 @@
 #include "reportdata.h"
 #include "settingsrecord.h"
 
-class BlockPlots;
 class BlockSummaryDialog;
-class BlockTableModel;
+class BlocksPanel;
 class BusyStatus;
 class DemoInstrument;
 class LinkStatus;
+class PlotsPanel;
 class QCPRange;
 class QListWidgetItem;
-class QResizeEvent;
 class QSize;
 class QTranslator;
 class ReadingsArchiveDialog;
 class ReportExport;
-class TableHint;
+class ReportFormPanel;
 struct ReportModel;
 struct SummaryReportModel;
 
@@ -35,9 +32,9 @@ QT_END_NAMESPACE
 // Tests reach the window's private state through this; defined in tests/support.
 struct MainWindowAccess;
 
-// The one window. It shows the measurement model (the listed blocks, the shown
-// block with its statistics, the limits) and turns the operator's input into
-// changes of it; the reports are written from it.
+// The one window: the menus, the status bar and three panels side by side (the blocks,
+// their plots and limits, the report form), which show the measurement model. Its slots
+// hand the operator's input over to a panel or the model; the reports are written from them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -51,40 +48,30 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    // Settings file (app/config.cpp)
+    // Settings file (config.cpp)
     void createDefaultConfig();
     SettingsRecord loadConfig();
     void saveConfig(const SettingsRecord &config);
 
-    // The shown block in the table, the statistics and the plots (view/)
-    void highlight_table_by_limits();
-    void update_statistics();
-    void update_tolerance_figures();
-    void plot_block();
-    void update_limit_lines();
-
-    // Readings kept on disk (view/readings.cpp)
+    // Readings kept on disk (readingslots.cpp)
     void keep_reading();
     // Lists the reading of that file as File → Open reading does; false, with the box of a
     // bad file, when it is none.
     bool open_reading(const QString &path);
 
-    // Reports (report/)
+    // Reports (reportslots.cpp)
     ReportData collect_report_data() const;
-    ReportModel collect_report_model(bool includeEmpty, const QSize &plotSize);
+    ReportModel collect_report_model(bool includeEmpty, const QSize &plotSize) const;
+    ExportTarget ask_export_target(QWidget *parent, const QString &caption, const QString &extension,
+                                   const QString &word);
     ExportTarget ask_export_target(QWidget *parent, const QString &caption, const QString &extension);
     void export_to_pdf(const QString &fileName, bool includeEmpty);
     void export_to_excel(const QString &fileName, bool includeEmpty);
 
-    // The summary of the listed blocks (view/summarywindow.cpp, report/summaryslots.cpp)
-    ExportTarget ask_export_target(QWidget *parent, const QString &caption, const QString &extension,
-                                   const QString &word);
+    // The summary of the listed blocks (summaryslots.cpp)
     SummaryReportModel collect_summary_model(bool includeEmpty) const;
     void export_summary_to_pdf(const QString &fileName, bool includeEmpty);
     void export_summary_to_excel(const QString &fileName, bool includeEmpty);
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
 
 public slots:
     void validPortFound();
@@ -115,34 +102,23 @@ public slots:
 private:
     friend struct MainWindowAccess;
 
-    // Model changes, rendered (view/)
-    void fill_block_list();
-    void show_block();
-    void show_limit_values();
-    void limit_values_changed();
-    void retranslate_shown_block();
-    void limits_shown_changed();
+    void retranslate();
+    bool read_under_way() const;
     void summary_pdf_clicked();
     void summary_excel_clicked();
     void summary_csv_clicked();
-
-    void setupPlots();
-    void commit_limit_values();
     void report_written(const QString &fileName, bool ok);
     void applyConfig(const SettingsRecord &config);
     SettingsRecord collectConfig(SettingsRecord config) const;
-    void setLogoButtonText();
-    void sizeLogoLabel();
 
     Port port;
     MeasurementModel measurements;
     Ui::MainWindow *ui;
-    QImage logo;
+    BlocksPanel *blocks = nullptr;
+    PlotsPanel *plots = nullptr;
+    ReportFormPanel *form = nullptr;
     QTranslator *translator = nullptr;
     LinkStatus *linkStatus = nullptr;
-    BlockTableModel *blockTable = nullptr;
-    TableHint *tableHint = nullptr;
-    BlockPlots *plots = nullptr;
     DemoInstrument *demo = nullptr;
     ReportExport *reportExport = nullptr;
     BusyStatus *exportStatus = nullptr;

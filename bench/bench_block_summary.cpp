@@ -38,7 +38,7 @@ QVector<Block> make_blocks(int blocks, int values)
 }
 
 // From the menu entry until the dialog is on screen and painted.
-double open_ms(MainWindow &w, Ui::MainWindow *ui)
+double open_ms(MainWindow &w, WindowForm *ui)
 {
     QElapsedTimer clock;
     clock.start();
@@ -62,7 +62,7 @@ int main(int argc, char **argv)
     const int blockCount = 1000, valueCount = 1000;
 
     MainWindow w;
-    Ui::MainWindow *ui = MainWindowAccess::ui(w);
+    WindowForm *ui = MainWindowAccess::ui(w);
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return 1;

@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
         out << "no link to the emulator" << Qt::endl;
         return 1;
     }
-    Ui::MainWindow *ui = MainWindowAccess::ui(window);
+    WindowForm *ui = MainWindowAccess::ui(window);
     auto *bar = window.findChild<QProgressBar *>(QStringLiteral("read_progress"));
     auto *stop = window.findChild<QPushButton *>(QStringLiteral("button_cancel_read"));
     int advances = 0;

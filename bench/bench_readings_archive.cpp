@@ -55,7 +55,7 @@ struct Opening
     double cpu = 0;
 };
 
-Opening open_archive(MainWindow &w, Ui::MainWindow *ui)
+Opening open_archive(MainWindow &w, WindowForm *ui)
 {
     const double cpuStart = cpu_ms();
     QElapsedTimer clock;
@@ -86,7 +86,7 @@ int main(int argc, char **argv)
     }
 
     MainWindow w;
-    Ui::MainWindow *ui = MainWindowAccess::ui(w);
+    WindowForm *ui = MainWindowAccess::ui(w);
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return 1;

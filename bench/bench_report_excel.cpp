@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     MainWindow w;
-    Ui::MainWindow *ui = MainWindowAccess::ui(w);
+    WindowForm *ui = MainWindowAccess::ui(w);
     ui->company_name->setText("ООО Ромашка");
     ui->comments_text->setPlainText("Без замечаний.");
 

@@ -43,7 +43,7 @@ int main(int argc, char **argv)
 
     MainWindow window;
     window.show();
-    Ui::MainWindow *ui = MainWindowAccess::ui(window);
+    WindowForm *ui = MainWindowAccess::ui(window);
     QImage logo(600, 600, QImage::Format_RGB32);
     logo.fill(Qt::darkBlue);
     MainWindowAccess::logo(window) = logo;

@@ -54,7 +54,7 @@ int main(int argc, char **argv)
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
 
     MainWindow w;
-    Ui::MainWindow *ui = MainWindowAccess::ui(w);
+    WindowForm *ui = MainWindowAccess::ui(w);
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return 1;

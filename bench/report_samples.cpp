@@ -35,7 +35,7 @@ QImage sample_logo()
     return logo;
 }
 
-void fill_form(Ui::MainWindow *ui, bool english)
+void fill_form(WindowForm *ui, bool english)
 {
     for (QLineEdit *edit : ui->centralwidget->findChildren<QLineEdit *>())
         edit->clear();
@@ -98,7 +98,7 @@ int main(int argc, char **argv)
         QCoreApplication::processEvents();
         if (english)
             window.on_actionEN_triggered();
-        Ui::MainWindow *ui = MainWindowAccess::ui(window);
+        WindowForm *ui = MainWindowAccess::ui(window);
         MainWindowAccess::logo(window) = sample_logo();
         fill_form(ui, english);
         const QString language = english ? QStringLiteral("en") : QStringLiteral("ru");

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>BlocksPanel</name>
+    <message>
+        <source>Прочитать данные</source>
+        <translation>Read data</translation>
+    </message>
+    <message>
+        <source>Сохранить в Excel</source>
+        <translation>Export to Excel</translation>
+    </message>
+    <message>
+        <source>Сохранить в PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Блоки памяти прибора</source>
+        <translation>Memory arrays from device</translation>
+    </message>
+    <message>
+        <source>Данные блока</source>
+        <translation>Array data</translation>
+    </message>
+    <message>
+        <source>Статистика</source>
+        <translation>Data statistics</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Среднее</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>σ</source>
+        <translation>σ</translation>
+    </message>
+    <message>
+        <source>Дважды щёлкните блок в списке</source>
+        <translation>Double-click a block in the list</translation>
+    </message>
+</context>
+<context>
     <name>DemoInstrument</name>
     <message>
         <source>Демонстрационный прибор</source>
@@ -46,28 +93,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Прочитать данные</source>
-        <translation>Read data</translation>
-    </message>
-    <message>
         <source>Сохранить в Excel</source>
         <translation>Export to Excel</translation>
     </message>
     <message>
         <source>Сохранить в PDF</source>
         <translation>Export to PDF</translation>
-    </message>
-    <message>
-        <source>Блоки памяти прибора</source>
-        <translation>Memory arrays from device</translation>
-    </message>
-    <message>
-        <source>Данные блока</source>
-        <translation>Array data</translation>
-    </message>
-    <message>
-        <source>Статистика</source>
-        <translation>Data statistics</translation>
     </message>
     <message>
         <source>Min</source>
@@ -86,96 +117,8 @@
         <translation>σ</translation>
     </message>
     <message>
-        <source>Включить график в отчет</source>
-        <translation>Add plot to report</translation>
-    </message>
-    <message>
-        <source>Диапазон графиков:</source>
-        <translation>Graph range:</translation>
-    </message>
-    <message>
-        <source>Включить диаграмму в отчет</source>
-        <translation>Add diagram to report</translation>
-    </message>
-    <message>
-        <source>Обозначить пределы</source>
-        <translation>Show min/max</translation>
-    </message>
-    <message>
-        <source>Данные о компании</source>
-        <translation>Company information</translation>
-    </message>
-    <message>
         <source>Компания</source>
         <translation>Company</translation>
-    </message>
-    <message>
-        <source>Город</source>
-        <translation>City</translation>
-    </message>
-    <message>
-        <source>Адрес</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>Телефон</source>
-        <translation>Phone number</translation>
-    </message>
-    <message>
-        <source>Вебсайт</source>
-        <translation>Website</translation>
-    </message>
-    <message>
-        <source>Данные об отчете</source>
-        <translation>Report details</translation>
-    </message>
-    <message>
-        <source>Номер отчета</source>
-        <translation>Number</translation>
-    </message>
-    <message>
-        <source>Дата</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Оператор</source>
-        <translation>Operator</translation>
-    </message>
-    <message>
-        <source>Наименование детали</source>
-        <translation>Part name</translation>
-    </message>
-    <message>
-        <source>Материал</source>
-        <translation>Material</translation>
-    </message>
-    <message>
-        <source>Номер партии</source>
-        <translation>Batch number</translation>
-    </message>
-    <message>
-        <source>Данные о приборе</source>
-        <translation>Device information</translation>
-    </message>
-    <message>
-        <source>Название прибора</source>
-        <translation>Device name</translation>
-    </message>
-    <message>
-        <source>Тип прибора</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>Номер прибора</source>
-        <translation>Number</translation>
-    </message>
-    <message>
-        <source>Свидетельство о поверке</source>
-        <translation>Verification certificate number</translation>
-    </message>
-    <message>
-        <source>Комментарии</source>
-        <translation>Notes</translation>
     </message>
     <message>
         <source>Вид</source>
@@ -212,14 +155,6 @@
     <message>
         <source>О программе</source>
         <translation>About</translation>
-    </message>
-    <message>
-        <source>Добавить логотип</source>
-        <translation>Add logo</translation>
-    </message>
-    <message>
-        <source>Удалить</source>
-        <translation>Remove logo</translation>
     </message>
     <message>
         <source>Поддерживаемые ОС: Windows 7, Windows 8, Windows 10 (x32,x64)</source>
@@ -356,10 +291,6 @@ Please check write permissions and whether the previous version of the file is o
         <translation>n</translation>
     </message>
     <message>
-        <source>Включить оценку допуска в отчет</source>
-        <translation>Include the tolerance assessment in the report</translation>
-    </message>
-    <message>
         <source>Вне допуска</source>
         <translation>Out of tolerance</translation>
     </message>
@@ -374,10 +305,6 @@ Please check write permissions and whether the previous version of the file is o
     <message>
         <source>Cpk</source>
         <translation>Cpk</translation>
-    </message>
-    <message>
-        <source>Итог</source>
-        <translation>Verdict</translation>
     </message>
     <message>
         <source>в допуске</source>
@@ -410,14 +337,6 @@ Please check write permissions and whether the previous version of the file is o
     <message>
         <source>Допуск</source>
         <translation>Tolerance</translation>
-    </message>
-    <message>
-        <source>Дважды щёлкните блок в списке</source>
-        <translation>Double-click a block in the list</translation>
-    </message>
-    <message>
-        <source>Min больше Max</source>
-        <translation>Min is above Max</translation>
     </message>
     <message>
         <source>Архив измерений…</source>
@@ -474,6 +393,140 @@ Please check write permissions and whether the previous version of the file is o
     <message>
         <source>История %1 %2.csv</source>
         <translation>History %1 %2.csv</translation>
+    </message>
+</context>
+<context>
+    <name>PlotsPanel</name>
+    <message>
+        <source>Включить график в отчет</source>
+        <translation>Add plot to report</translation>
+    </message>
+    <message>
+        <source>Диапазон графиков:</source>
+        <translation>Graph range:</translation>
+    </message>
+    <message>
+        <source>Включить диаграмму в отчет</source>
+        <translation>Add diagram to report</translation>
+    </message>
+    <message>
+        <source>Включить оценку допуска в отчет</source>
+        <translation>Include the tolerance assessment in the report</translation>
+    </message>
+    <message>
+        <source>Обозначить пределы</source>
+        <translation>Show min/max</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Вне допуска</source>
+        <translation>Out of tolerance</translation>
+    </message>
+    <message>
+        <source>Cp</source>
+        <translation>Cp</translation>
+    </message>
+    <message>
+        <source>Cpk</source>
+        <translation>Cpk</translation>
+    </message>
+    <message>
+        <source>Min больше Max</source>
+        <translation>Min is above Max</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFormPanel</name>
+    <message>
+        <source>Данные о компании</source>
+        <translation>Company information</translation>
+    </message>
+    <message>
+        <source>Компания</source>
+        <translation>Company</translation>
+    </message>
+    <message>
+        <source>Город</source>
+        <translation>City</translation>
+    </message>
+    <message>
+        <source>Адрес</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Телефон</source>
+        <translation>Phone number</translation>
+    </message>
+    <message>
+        <source>Вебсайт</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Данные об отчете</source>
+        <translation>Report details</translation>
+    </message>
+    <message>
+        <source>Номер отчета</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Оператор</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Наименование детали</source>
+        <translation>Part name</translation>
+    </message>
+    <message>
+        <source>Материал</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Номер партии</source>
+        <translation>Batch number</translation>
+    </message>
+    <message>
+        <source>Данные о приборе</source>
+        <translation>Device information</translation>
+    </message>
+    <message>
+        <source>Название прибора</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <source>Тип прибора</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Номер прибора</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Свидетельство о поверке</source>
+        <translation>Verification certificate number</translation>
+    </message>
+    <message>
+        <source>Комментарии</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Добавить логотип</source>
+        <translation>Add logo</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Remove logo</translation>
     </message>
 </context>
 </TS>

@@ -94,7 +94,7 @@ void writeReports(QMainWindow *main)
     auto *viewer = new UrlCatcher; // no viewer opens them; gone with the window
     viewer->setParent(window);
     viewer->catchFileUrls();
-    Ui::MainWindow *ui = MainWindowAccess::ui(*window);
+    WindowForm *ui = MainWindowAccess::ui(*window);
     ui->report_graph_checkbox->setChecked(true);
     ui->report_diagram_checkbox->setChecked(true);
     for (const QSize &size : {QSize(600, 400), QSize(522, 313)}) {

@@ -19,7 +19,7 @@ private slots:
     {
         {
             MainWindow w;
-            Ui::MainWindow *ui = MainWindowAccess::ui(w);
+            WindowForm *ui = MainWindowAccess::ui(w);
             QAction *entry = ui->about->actions().constLast();
             QCOMPARE(entry->objectName(), QString("action_demo_instrument"));
             QVERIFY(entry->isCheckable() && !entry->isChecked());

@@ -58,7 +58,7 @@ private slots:
     void increaseAndDecreaseReachEverything()
     {
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         QCOMPARE(w.font().pointSize(), 12);
         QVERIFY(w.findChildren<QCustomPlot *>().size() == 2);
         QVERIFY(w.findChildren<QMenu *>().size() == 5);

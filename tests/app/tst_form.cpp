@@ -16,7 +16,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
-#include "ui_mainwindow.h"
+#include "panelaccess.h"
 
 namespace {
 
@@ -74,10 +74,10 @@ class TestForm : public QObject
 
 private:
     QMainWindow window;
-    Ui::MainWindow ui;
+    WindowForm ui;
 
 private slots:
-    void initTestCase() { ui.setupUi(&window); }
+    void initTestCase() { ui = built_form(window); }
 
     void objects_data()
     {
@@ -130,7 +130,7 @@ private slots:
             {"cpk_box", "QLineEdit", true, ""},
             {"line_2", "QFrame", true, ""},
             {"company_data_label", "QLabel", true, "Данные о компании"},
-            {"logo_action", "QPushButton", true, ""},
+            {"logo_action", "QPushButton", true, "Добавить логотип"}, // the report form's own, without a logo
             {"logotype", "QLabel", true, ""},
             {"company_name_label", "QLabel", true, "Компания"},
             {"company_name", "QLineEdit", true, ""},
@@ -250,13 +250,13 @@ private slots:
         QFETCH(bool, statistics);
         // A form of its own: these cases set values.
         QMainWindow w;
-        Ui::MainWindow form;
-        form.setupUi(&w);
+        built_form(w);
         auto box = w.findChild<QDoubleSpinBox *>(name);
         QVERIFY(box);
         QCOMPARE(box->value(), initial);
         QCOMPARE(box->decimals(), 1);
-        QCOMPARE(box->minimum(), -999999.0);
+        // A statistics box's lowest value, one below the form's, reads "—" while there is no block.
+        QCOMPARE(box->minimum(), statistics ? -1000000.0 : -999999.0);
         QCOMPARE(box->maximum(), 999999.0);
         QCOMPARE(box->isReadOnly(), statistics);
         QCOMPARE(box->buttonSymbols(), statistics ? QAbstractSpinBox::NoButtons : QAbstractSpinBox::UpDownArrows);
@@ -272,7 +272,7 @@ private slots:
         box->setValue(1e7);
         QCOMPARE(box->value(), 999999.0);
         box->setValue(-1e7);
-        QCOMPARE(box->value(), -999999.0);
+        QCOMPARE(box->value(), statistics ? -1000000.0 : -999999.0);
     }
 
     void statisticsRowsInOrder()
@@ -294,8 +294,7 @@ private slots:
         QCOMPARE(ui.table_block_data->selectionMode(), QAbstractItemView::ExtendedSelection);
         QCOMPARE(ui.table_block_data->selectionBehavior(), QAbstractItemView::SelectItems);
         QMainWindow w;
-        Ui::MainWindow form;
-        form.setupUi(&w);
+        WindowForm form = built_form(w);
         w.show();
         // Even over a model that would let its cells be edited.
         QStandardItemModel cells(1, 1);
@@ -309,10 +308,13 @@ private slots:
 
     void layoutStretch()
     {
-        // Three columns the operator can widen, the report form scrolling in the last.
+        // Three panels the operator can widen, the report form scrolling in the last.
         QCOMPARE(ui.columns->count(), 3);
         QVERIFY(!ui.columns->childrenCollapsible());
-        QCOMPARE(ui.columns->widget(2), ui.report_form_scroll);
+        QCOMPARE(ui.columns->widget(0), ui.blocks_column);
+        QCOMPARE(ui.columns->widget(1), ui.plots_column);
+        QCOMPARE(ui.columns->widget(2), ui.report_form_panel);
+        QCOMPARE(ui.report_form_scroll->parentWidget(), ui.report_form_panel);
         QCOMPARE(ui.report_form_scroll->widget(), ui.report_form);
         const int left[] = {0, 2, 10, 0, 0};
         QCOMPARE(ui.verticalLayout_4->count(), 5);
@@ -409,8 +411,7 @@ private slots:
     void retranslateTwiceChangesNothing()
     {
         QMainWindow w;
-        Ui::MainWindow form;
-        form.setupUi(&w);
+        WindowForm form = built_form(w);
         // Put something in every kind of field so that a reset would show.
         form.company_name->setText("ACME");
         form.comments_text->setPlainText("note");

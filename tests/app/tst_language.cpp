@@ -127,7 +127,7 @@ private slots:
     void startsInRussian()
     {
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         QCOMPARE(ui->button_read_data->text(), QString("Прочитать данные"));
         QCOMPARE(ui->language->title(), QString("Язык"));
         QCOMPARE(ui->about_program->text(), QString("О программе"));
@@ -138,7 +138,7 @@ private slots:
     void englishThenRussianChangesOnlyCaptions()
     {
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         w.setWindowTitle("Ormeda");
         for (QLineEdit *edit : w.findChildren<QLineEdit *>())
             if (!edit->objectName().isEmpty())
@@ -201,7 +201,7 @@ private slots:
         QFETCH(QString, expected);
 
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         if (withLogo) {
             QImage logo(8, 8, QImage::Format_RGB32);
             logo.fill(Qt::blue);

@@ -72,7 +72,7 @@ private slots:
         QFETCH(QStringList, listed);
 
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         Port &port = MainWindowAccess::port(w);
         auto *cancel = w.findChild<QPushButton *>("button_cancel_read");
         auto *bar = w.findChild<QProgressBar *>("read_progress");

@@ -98,7 +98,7 @@ private slots:
     {
         {
             MainWindow w;
-            Ui::MainWindow *ui = MainWindowAccess::ui(w);
+            WindowForm *ui = MainWindowAccess::ui(w);
             QVERIFY(QFile::exists(SettingsSandbox::file()));
             QCOMPARE(ui->limits_min->value(), 0.0);
             QCOMPARE(ui->limits_max->value(), 10.0);
@@ -127,7 +127,7 @@ private slots:
         }
         QVERIFY(settingsBytes().contains("\"app_font_size\": 14,"));
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         QCOMPARE(w.font().pointSize(), 14);
         QCOMPARE(ui->company_name->font().pointSize(), 14);
         QCOMPARE(ui->company_data_label->font().pointSize(), 14);
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(saved.value("unit_limits").toObject().value("HRC").toArray(), (QJsonArray{44, 46}));
         QCOMPARE(saved.value("limits_max_val").toDouble(), 10.0);
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         MainWindowAccess::measurements(w).setBlocks(blocks);
         MainWindowAccess::measurements(w).showBlock(0);
         QCOMPARE(ui->limits_max->value(), 46.0);
@@ -198,7 +198,7 @@ private slots:
         const int appFontSize = QApplication::font().pointSize();
         {
             MainWindow w;
-            Ui::MainWindow *ui = MainWindowAccess::ui(w);
+            WindowForm *ui = MainWindowAccess::ui(w);
             QCOMPARE(field(w, "company_name")->text(), companyName);
             for (const QString &key : kTextKeys.mid(1))
                 QVERIFY2(field(w, key)->text().isEmpty(), qPrintable(key));

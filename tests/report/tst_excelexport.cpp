@@ -32,7 +32,7 @@ void show_block(MainWindow &w, const QString &name, const QVector<float> &values
 
 void fill_form(MainWindow &w)
 {
-    Ui::MainWindow *ui = MainWindowAccess::ui(w);
+    WindowForm *ui = MainWindowAccess::ui(w);
     ui->company_name->setText("ООО Ромашка");
     ui->device_type->setText("ТЭМП-4");
     ui->report_date_edit->setDate(QDate(2026, 12, 8));
@@ -76,7 +76,7 @@ private slots:
         MainWindow w;
         fill_form(w);
         show_block(w, "7 HRC", {5.0f, 42.26f, 123.4f});
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         const QString path = dir.filePath("window.xlsx");
 
         w.export_to_excel(path, false);
@@ -173,7 +173,7 @@ private slots:
     void plotsAreCapturedAndGiveBackTheirConstraints()
     {
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         ui->graph->setMinimumSize(200, 150);
         ui->diagram->setMaximumSize(2000, 1500);
         const QSize diagramMinimum = ui->diagram->minimumSize();
@@ -239,7 +239,7 @@ private slots:
         QFETCH(QString, line);
 
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         ui->limits_min->setValue(0);
         ui->limits_max->setValue(10);
         emit ui->limits_max->editingFinished();
@@ -316,7 +316,7 @@ private slots:
         QVERIFY(emulator.openPseudoTerminal());
         MainWindow w;
         fill_form(w);
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         if (english)
             w.on_actionEN_triggered();
         QVERIFY(connectInstrument(w, emulator));

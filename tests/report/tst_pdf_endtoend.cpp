@@ -36,7 +36,7 @@ private slots:
         QFETCH(bool, english);
         viewer.urls.clear();
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         if (english)

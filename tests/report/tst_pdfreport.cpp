@@ -90,7 +90,7 @@ QStringList model_rows(const QAbstractItemModel *model)
     return texts;
 }
 
-void clear_form(Ui::MainWindow *ui)
+void clear_form(WindowForm *ui)
 {
     for (QLineEdit *edit : ui->centralwidget->findChildren<QLineEdit *>())
         edit->clear();
@@ -829,7 +829,7 @@ private:
     int exports = 0;
     UrlCatcher viewer;
     QScopedPointer<MainWindow> window;
-    Ui::MainWindow *ui = nullptr;
+    WindowForm *ui = nullptr;
 };
 
 QTEST_MAIN(TestPdfReport)

@@ -136,7 +136,7 @@ private slots:
     void collectEntries()
     {
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         ui->company_name->setText(QStringLiteral(" ООО Ромашка "));
         ui->device_document_number->setText(QStringLiteral("C-123"));
         ui->report_date_edit->setDate(QDate(2024, 3, 5));
@@ -272,7 +272,7 @@ private slots:
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         ui->logotype->setFixedSize(150, 150);
 
         // A PNG behind a .jpg name: the content decides.

@@ -334,7 +334,7 @@ private:
     int exports = 0;
     UrlCatcher viewer;
     QScopedPointer<MainWindow> window;
-    Ui::MainWindow *ui = nullptr;
+    WindowForm *ui = nullptr;
     BlockSummaryDialog *dialog = nullptr;
 };
 

@@ -53,7 +53,7 @@ class TestBlockReading : public QObject
 
     std::unique_ptr<MainWindow> w;
     std::unique_ptr<InstrumentEmulator> emulator;
-    Ui::MainWindow *ui = nullptr;
+    WindowForm *ui = nullptr;
 
     bool attach(const QVector<EmulatedBlock> &blocks)
     {

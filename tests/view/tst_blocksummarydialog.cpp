@@ -341,7 +341,7 @@ private:
     SettingsSandbox sandbox;
     QTemporaryDir dir;
     QScopedPointer<MainWindow> window;
-    Ui::MainWindow *ui = nullptr;
+    WindowForm *ui = nullptr;
 };
 
 QTEST_MAIN(TestBlockSummaryDialog)

@@ -21,7 +21,7 @@ class TestBlockTable : public QObject
     Q_OBJECT
 
     std::unique_ptr<MainWindow> w;
-    Ui::MainWindow *ui = nullptr;
+    WindowForm *ui = nullptr;
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }

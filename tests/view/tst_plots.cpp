@@ -42,7 +42,7 @@ class TestPlots : public QObject
     Q_OBJECT
 
     std::unique_ptr<MainWindow> w;
-    Ui::MainWindow *ui = nullptr;
+    WindowForm *ui = nullptr;
 
     QPointF centre_of(QCustomPlot *plot) const { return plot->axisRect()->rect().center(); }
 

@@ -40,7 +40,7 @@ QStringList list_texts(const QListWidget *list)
 // What opening a file may change.
 QStringList window_state(MainWindow &w)
 {
-    Ui::MainWindow *ui = MainWindowAccess::ui(w);
+    WindowForm *ui = MainWindowAccess::ui(w);
     const QStringList table = table_texts(ui->table_block_data);
     return QStringList{w.windowTitle(), list_texts(ui->block_names_list).join('|'),
                        bits(MainWindowAccess::blocks(w)).join('|'), table.join('|'),
@@ -104,7 +104,7 @@ private slots:
         out.close();
 
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         w.setWindowTitle(QStringLiteral("Ormeda"));
         set_blocks(w, {Block("earlier", {1, 2})});
         show_block(w, 0);
@@ -177,7 +177,7 @@ private slots:
 
         // No instrument any more: the reading opens, a block shows and goes into both reports.
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         ModalDriver driver;
         driver.then(ModalDriver::chooseFile(saved.fileName()));
         ui->action_open_reading->trigger();

@@ -47,7 +47,7 @@ class TestReadingsArchiveDialog : public QObject
     Q_OBJECT
 
     QScopedPointer<MainWindow> window;
-    Ui::MainWindow *ui = nullptr;
+    WindowForm *ui = nullptr;
     SettingsSandbox sandbox;
 
     ReadingsArchiveDialog *open_archive()

@@ -12,7 +12,7 @@ namespace {
 
 const QString none = QStringLiteral("—");
 
-QStringList shown_figures(Ui::MainWindow *ui)
+QStringList shown_figures(WindowForm *ui)
 {
     return {ui->out_of_limits_box->text(), ui->cp_box->text(), ui->cpk_box->text()};
 }
@@ -33,7 +33,7 @@ class TestToleranceFigures : public QObject
 
     SettingsSandbox sandbox;
     std::unique_ptr<MainWindow> w;
-    Ui::MainWindow *ui = nullptr;
+    WindowForm *ui = nullptr;
 
 private slots:
     void initTestCase() { QVERIFY(sandbox.startWithoutPorts()); }

@@ -37,7 +37,7 @@ inline void type_limit(QDoubleSpinBox *box, double value)
 
 inline void set_limits(MainWindow &w, double lo, double hi, bool ticked)
 {
-    Ui::MainWindow *ui = MainWindowAccess::ui(w);
+    WindowForm *ui = MainWindowAccess::ui(w);
     type_limit(ui->limits_min, lo);
     type_limit(ui->limits_max, hi);
     ui->set_limits_checkbox->setChecked(ticked);

@@ -1,5 +1,4 @@
 #include "mainwindow.h"
-#include "ui_mainwindow.h"
 
 #include <QFileDialog>
 #include <QTime>
@@ -7,10 +6,31 @@
 #include "atomicwrite.h"
 #include "blocksummary.h"
 #include "blocksummarydialog.h"
+#include "blockspanel.h"
 #include "reportexport.h"
 #include "reportfilename.h"
+#include "reportformpanel.h"
 #include "savefailurebox.h"
 #include "summaryreport.h"
+
+// One dialog for the window's life: it keeps its size, place and sorting between openings.
+void MainWindow::on_action_block_summary_triggered()
+{
+    if (!summaryDialog) {
+        summaryDialog = new BlockSummaryDialog(measurements, this);
+        connect(summaryDialog, &BlockSummaryDialog::blockActivated, blocks, &BlocksPanel::showBlockOfRow);
+        connect(summaryDialog, &BlockSummaryDialog::pdfRequested, this, &MainWindow::summary_pdf_clicked);
+        connect(summaryDialog, &BlockSummaryDialog::excelRequested, this, &MainWindow::summary_excel_clicked);
+        connect(summaryDialog, &BlockSummaryDialog::csvRequested, this, &MainWindow::summary_csv_clicked);
+        // One report at a time, whichever button began it.
+        connect(reportExport, &ReportExport::started, summaryDialog, [this] { summaryDialog->setExportsEnabled(false); });
+        connect(reportExport, &ReportExport::finished, summaryDialog, [this] { summaryDialog->setExportsEnabled(true); });
+        summaryDialog->setExportsEnabled(!reportExport->isRunning());
+    }
+    summaryDialog->show();
+    summaryDialog->raise();
+    summaryDialog->activateWindow();
+}
 
 // The form as the block reports take it, the blocks and the limits as they are now. Each block
 // has the limits of its own unit in the table, so no one pair heads it.
@@ -20,9 +40,9 @@ SummaryReportModel MainWindow::collect_summary_model(bool includeEmpty) const
     model.form.data = collect_report_data();
     model.form.data.values.clear();
     model.form.includeEmpty = includeEmpty;
-    model.form.logo = logo;
-    model.form.commentsCaption = ui->comments_label->text();
-    model.form.comments = ui->comments_text->toPlainText();
+    model.form.logo = form->logo();
+    model.form.commentsCaption = form->commentsCaption();
+    model.form.comments = form->comments();
     model.table = summary_table(measurements);
     return model;
 }
@@ -57,9 +77,8 @@ void MainWindow::summary_excel_clicked()
 void MainWindow::summary_csv_clicked()
 {
     // At the click: the file dialog runs the event loop, in which a read may end.
-    const QByteArray csv = summary_csv(summary_table(measurements),
-                                       CsvFormat::forLocale(QLocale::system()));
-    const QString proposal = proposed_report_path(last_folder(QStringLiteral("csv")), tr("Сводка"), ui->report_number->text(),
+    const QByteArray csv = summary_csv(summary_table(measurements), CsvFormat::forLocale(QLocale::system()));
+    const QString proposal = proposed_report_path(last_folder(QStringLiteral("csv")), tr("Сводка"), form->reportNumber(),
                                                   QTime::currentTime(), QStringLiteral("csv"));
     const QString path =
         QFileDialog::getSaveFileName(summaryDialog, tr("Сохранить сводку в CSV"), proposal, QStringLiteral("(*.csv)"));

@@ -1,5 +1,4 @@
 #include "mainwindow.h"
-#include "ui_mainwindow.h"
 
 #include <QDateTime>
 #include <QFileDialog>
@@ -10,22 +9,23 @@
 
 #include "atomicwrite.h"
 #include "blockcsv.h"
+#include "blockspanel.h"
+#include "blocksread.h"
 #include "readingfile.h"
 #include "readingsarchivedialog.h"
 #include "reportfilename.h"
+#include "reportformpanel.h"
 #include "savefailurebox.h"
 #include "settingsfile.h"
 
-namespace {
-
-// While the read button is off with the port open, a read (or the handshake) waits for the
-// instrument further down the stack; a read would go on filling newly listed blocks.
-bool read_under_way(const Ui::MainWindow *ui, const Port &port)
+void MainWindow::on_button_read_data_clicked()
 {
-    return !ui->button_read_data->isEnabled() && !port.connectedPortName().isEmpty();
+    blocks->beginRead();
+    measurements.setBlocks(read_blocks(port, *linkStatus));
+    // After a loss a click would find no instrument and empty the list: wait for the link.
+    blocks->setReadEnabled(linkUp);
+    keep_reading();
 }
-
-} // namespace
 
 void MainWindow::keep_reading()
 {
@@ -43,9 +43,16 @@ void MainWindow::keep_reading()
         statusBar()->showMessage(tr("Не удалось сохранить показания"), 10000);
 }
 
+// While the read button is off with the port open, a read (or the handshake) waits for the
+// instrument further down the stack; a read would go on filling newly listed blocks.
+bool MainWindow::read_under_way() const
+{
+    return !blocks->readEnabled() && !port.connectedPortName().isEmpty();
+}
+
 void MainWindow::on_action_open_reading_triggered()
 {
-    if (read_under_way(ui, port))
+    if (read_under_way())
         return;
     const QString path =
         QFileDialog::getOpenFileName(this, tr("Открыть показания"), readingsFolderPath(), QStringLiteral("(*.json)"));
@@ -55,7 +62,7 @@ void MainWindow::on_action_open_reading_triggered()
 
 bool MainWindow::open_reading(const QString &path)
 {
-    if (read_under_way(ui, port))
+    if (read_under_way())
         return false;
     const ParsedReading parsed = read_reading_file(path);
     if (parsed.error != ReadingError::None) {
@@ -74,8 +81,8 @@ void MainWindow::on_action_readings_archive_triggered()
         archiveDialog = new ReadingsArchiveDialog(measurements, readingsFolderPath(), this);
         archiveDialog->setExportPlace(report_root_folder(), show_save_failure_box);
         connect(archiveDialog, &ReadingsArchiveDialog::readingRequested, this, [this](const QString &path, int block) {
-            if (open_reading(path) && block >= 0 && measurements.showBlock(block))
-                ui->block_names_list->setCurrentRow(block);
+            if (open_reading(path) && block >= 0)
+                blocks->showBlockOfRow(block);
         });
     }
     archiveDialog->openArchive();
@@ -87,7 +94,7 @@ void MainWindow::on_action_export_csv_triggered()
     const QVector<float> values = measurements.shownBlock().values;
     if (values.isEmpty())
         return;
-    const QString proposal = proposed_report_path(last_folder(QStringLiteral("csv")), tr("Отчет"), ui->report_number->text(),
+    const QString proposal = proposed_report_path(last_folder(QStringLiteral("csv")), tr("Отчет"), form->reportNumber(),
                                                   QTime::currentTime(), QStringLiteral("csv"));
     const QString path =
         QFileDialog::getSaveFileName(this, tr("Сохранить блок в CSV"), proposal, QStringLiteral("(*.csv)"));
