@@ -16,7 +16,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
-#include "panelaccess.h"
+#include "mainwindowaccess.h"
 
 namespace {
 

@@ -1,17 +1,83 @@
 #include <QtTest>
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
-#include "mainwindowaccess.h"
+#include <memory>
+
+#include "../report/modaldriver.h"
+#include "../view/viewtestwindow.h"
+#include "csvtable.h"
+#include "qcustomplot.h"
+#include "urlcatcher.h"
+#include "valuetable.h"
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<MainWindow> w;
+    WindowForm *ui = nullptr;
+
+    void open_window()
+    {
+        w = std::make_unique<MainWindow>();
+        ui = MainWindowAccess::ui(*w);
+    }
+
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { w.reset(); }
+
+    // What the window adds to the blocks panel: the font size and the block's CSV.
+    void cells_follow_the_font_size()
+    {
+        open_window();
+        show_values(*w, {1, 2});
+        ui->set_limits_checkbox->setChecked(true);
+        const int before = ui->table_block_data->font().pointSize();
+        ui->action_font_size_increase->trigger();
+        QCOMPARE(ui->table_block_data->font().pointSize(), before + 1);
+        QVERIFY(!cell_data(ui->table_block_data, 0, Qt::FontRole).isValid());
+        ui->action_font_size_decrease->trigger(); // the next window of this suite opens as the first
+    }
+
+    void csv_and_copy_give_the_shown_block()
+    {
+        open_window();
+        set_blocks(*w, {Block("a", {0.1f, 12.345f, -0.0f}), Block("b", {7})});
+        QVERIFY(!ui->action_export_csv->isEnabled());
+        show_block(*w, 0);
+        QVERIFY(ui->action_export_csv->isEnabled());
+
+        QTableView *table = ui->table_block_data;
+        table->selectionModel()->select(table->model()->index(2, 0), QItemSelectionModel::Select);
+        table->selectionModel()->select(table->model()->index(0, 0), QItemSelectionModel::Select);
+        QTest::keySequence(table, QKeySequence::Copy);
+        // Copied in full, as the CSV writes them, not as the cells show them.
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("0.1\n-0"));
+
+        QTemporaryDir dir;
+        UrlCatcher viewer;
+        viewer.catchFileUrls();
+        const QString path = dir.filePath("block.csv");
+        ModalDriver driver;
+        driver.then(ModalDriver::chooseFile(path));
+        ui->action_export_csv->trigger();
+        QCOMPARE(driver.unexpected, 0);
+        QCOMPARE(driver.seen.at(0).nameFilters, QStringList{"(*.csv)"});
+        QFile csv(path);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        // In the system's own format, whichever it is.
+        const CsvFormat format = CsvFormat::forLocale(QLocale::system());
+        const QString s = format.separator;
+        QCOMPARE(QString::fromUtf8(csv.readAll()), "\uFEFFНомер" + s + "Значение\r\n1" + s + format.number("0.1")
+                                                       + "\r\n2" + s + format.number("12.345") + "\r\n3" + s + "-0\r\n");
+        QVERIFY(viewer.urls.isEmpty());
+    }
 
     void constructedState()
     {
@@ -85,6 +151,21 @@ private slots:
         QVERIFY(ui->button_read_data->isEnabled());
         emit port.validPortDisconnected();
         QVERIFY(!ui->button_read_data->isEnabled());
+    }
+
+    void shiftAnywhereZoomsTheValueAxis()
+    {
+        open_window();
+        const auto send = [this](QEvent::Type type, int key) {
+            QKeyEvent event(type, key, Qt::NoModifier);
+            QApplication::sendEvent(w.get(), &event);
+        };
+        send(QEvent::KeyPress, Qt::Key_Shift);
+        QCOMPARE(ui->diagram->axisRect()->rangeZoom(), Qt::Orientations(Qt::Vertical));
+        send(QEvent::KeyRelease, Qt::Key_Control); // another key leaves it alone
+        QCOMPARE(ui->graph->axisRect()->rangeZoom(), Qt::Orientations(Qt::Vertical));
+        send(QEvent::KeyRelease, Qt::Key_Shift);
+        QCOMPARE(ui->graph->axisRect()->rangeZoom(), Qt::Orientations(Qt::Horizontal));
     }
 
     void windowIsItsOwnEventFilter()

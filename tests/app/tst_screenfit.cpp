@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <memory>
+
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -7,6 +9,7 @@
 #include <QStyle>
 
 #include "mainwindow.h"
+#include "../view/viewtestwindow.h"
 #include "mainwindowaccess.h"
 #include "settingssandbox.h"
 #include "windowplace.h"
@@ -22,6 +25,14 @@ QRect visible_part(const QWidget *widget, const QWidget *top)
     return shown & top->rect();
 }
 
+// A changed text or font reaches the layouts through their posted requests.
+QSize settled_minimum(QWidget *window)
+{
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    return window->minimumSizeHint();
+}
+
 } // namespace
 
 // The window on the screens operators have, first start, 12 pt: all of it can be reached.
@@ -30,10 +41,53 @@ class TestScreenFit : public QObject
     Q_OBJECT
 
     SettingsSandbox sandbox;
+    std::unique_ptr<MainWindow> w;
+    WindowForm *ui = nullptr;
 
 private slots:
     void initTestCase() { QVERIFY(sandbox.startWithoutPorts()); }
     void init() { SettingsSandbox::clear(); }
+    void cleanup() { w.reset(); }
+
+    // With the figures beside the limits the window still fits the screens it is made for: an
+    // operator's 1024 x 768 at the default font, a laptop's 1366 x 768 four steps larger, less
+    // a taskbar; and a figure is shown whole at that size.
+    void minimumSizeDoesNotGrow_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<int>("fontSteps");
+        QTest::addColumn<QSize>("bound");
+        QTest::newRow("Russian") << false << 0 << QSize(1000, 660);
+        QTest::newRow("English, larger") << true << 4 << QSize(1366, 728);
+        QTest::newRow("English, smaller") << true << -4 << QSize(1000, 660);
+    }
+
+    void minimumSizeDoesNotGrow()
+    {
+        QFETCH(bool, english);
+        QFETCH(int, fontSteps);
+        QFETCH(QSize, bound);
+        w = std::make_unique<MainWindow>();
+        ui = MainWindowAccess::ui(*w);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        if (english)
+            ui->actionEN->trigger();
+        for (int i = 0; i < qAbs(fontSteps); ++i)
+            (fontSteps > 0 ? ui->action_font_size_increase : ui->action_font_size_decrease)->trigger();
+        set_limits(*w, 0.0, 10.0, true);
+        show_values(*w, {-1, 2, 3, 11, 12, 5, 6});
+
+        const QList<QWidget *> added = {ui->out_of_limits_label, ui->out_of_limits_box, ui->cp_label, ui->cp_box,
+                                        ui->cpk_label, ui->cpk_box, ui->report_tolerance_checkbox};
+        const QSize with = settled_minimum(w.get());
+        QVERIFY2(with.boundedTo(bound) == with, qPrintable(QString("%1 x %2").arg(with.width()).arg(with.height())));
+
+        w->resize(with);
+        QTRY_COMPARE(w->size(), with);
+        const QLineEdit *box = ui->out_of_limits_box;
+        QVERIFY(box->fontMetrics().horizontalAdvance(box->text()) < box->contentsRect().width());
+    }
 
     void fits_data()
     {

@@ -94,6 +94,16 @@ private slots:
 
     void init() { SettingsSandbox::clear(); }
 
+    void reportCheckBoxNotKept()
+    {
+        {
+            MainWindow w;
+            MainWindowAccess::ui(w)->report_tolerance_checkbox->setChecked(true);
+        } // saves the settings
+        MainWindow w;
+        QVERIFY(!MainWindowAccess::ui(w)->report_tolerance_checkbox->isChecked());
+    }
+
     void firstRunWritesDefaults()
     {
         {

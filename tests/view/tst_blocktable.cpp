@@ -1,39 +1,35 @@
 #include <QtTest>
 
-#include <QClipboard>
 #include <QFont>
 #include <QLabel>
-#include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <limits>
 #include <memory>
 
-#include "../report/modaldriver.h"
-#include "csvtable.h"
-#include "urlcatcher.h"
+#include "panelfixture.h"
 #include "valuetable.h"
-#include "viewtestwindow.h"
 
 class TestBlockTable : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> w;
-    WindowForm *ui = nullptr;
+    std::unique_ptr<Panels> w;
+    std::unique_ptr<PanelForm> ui;
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void init()
     {
-        w = std::make_unique<MainWindow>();
-        ui = MainWindowAccess::ui(*w);
+        w = std::make_unique<Panels>();
+        ui = std::make_unique<PanelForm>(*w);
         set_limits(*w, 0.0, 5.0, false);
     }
 
-    void cleanup() { w.reset(); }
+    void cleanup()
+    {
+        ui.reset();
+        w.reset();
+    }
 
     void table_holds_cut_texts_centred()
     {
@@ -93,7 +89,6 @@ private slots:
         QCOMPARE(row_count(ui->table_block_data), values.size());
         QCOMPARE(ui->button_export_to_PDF->isEnabled(), exportable);
         QCOMPARE(ui->button_export_to_excel->isEnabled(), exportable);
-        QCOMPARE(ui->action_export_csv->isEnabled(), exportable);
     }
 
     void cell_colours_data()
@@ -151,23 +146,13 @@ private slots:
         QVERIFY(ui->limits_max->toolTip().isEmpty());
     }
 
-    void cells_follow_the_font_size()
-    {
-        show_values(*w, {1, 2});
-        ui->set_limits_checkbox->setChecked(true);
-        const int before = ui->table_block_data->font().pointSize();
-        ui->action_font_size_increase->trigger();
-        QCOMPARE(ui->table_block_data->font().pointSize(), before + 1);
-        QVERIFY(!cell_data(ui->table_block_data, 0, Qt::FontRole).isValid());
-    }
-
     void new_list_empties_the_shown_block()
     {
         set_limits(*w, 0.0, 5.0, true);
         set_blocks(*w, {Block("a", {1, 7}), Block("b", {3})});
         show_block(*w, 0);
         QVERIFY(ui->button_export_to_PDF->isEnabled());
-        QVERIFY(!ui->table_block_data->viewport()->findChild<QLabel *>("table_hint")->isVisibleTo(w.get()));
+        QVERIFY(!ui->table_block_data->viewport()->findChild<QLabel *>("table_hint")->isVisibleTo(&w->host));
 
         // A read or an opened reading: nothing of the old list stays on screen.
         set_blocks(*w, {Block("c", {4, 5})});
@@ -177,22 +162,20 @@ private slots:
         QCOMPARE(ui->graph->graph(0)->dataCount(), 0);
         QCOMPARE(ui->diagram->plottableCount(), 2);
         QVERIFY(!ui->button_export_to_PDF->isEnabled());
-        QVERIFY(!ui->action_export_csv->isEnabled());
         const QLabel *hint = ui->table_block_data->viewport()->findChild<QLabel *>("table_hint");
-        QVERIFY(hint->isVisibleTo(w.get()));
+        QVERIFY(hint->isVisibleTo(&w->host));
         QCOMPARE(hint->text(), QString("Дважды щёлкните блок в списке"));
 
         // Enter on a row shows it as a double click does.
         ui->block_names_list->setCurrentRow(0);
         QTest::keyClick(ui->block_names_list, Qt::Key_Return);
         QCOMPARE(table_texts(ui->table_block_data), (QStringList{"4.00", "5.00"}));
-        QVERIFY(!hint->isVisibleTo(w.get()));
+        QVERIFY(!hint->isVisibleTo(&w->host));
     }
 
     void limit_boxes_follow_the_unit()
     {
         QTableView *table = ui->table_block_data;
-        MainWindowAccess::measurements(*w).setUnitLimits({}); // none kept from an earlier run
         set_blocks(*w, {Block("1 HRC", {45.8f, 43.8f}), Block("2 HB", {200, 230})});
         show_block(*w, 0);
         set_limits(*w, 44, 46, true);
@@ -213,37 +196,6 @@ private slots:
             QTest::keyClicks(ui->limits_max, typed);
             QCOMPARE(ui->limits_max->value(), QString(typed).replace(',', '.').toDouble());
         }
-    }
-
-    void csv_and_copy_give_the_shown_block()
-    {
-        set_blocks(*w, {Block("a", {0.1f, 12.345f, -0.0f}), Block("b", {7})});
-        show_block(*w, 0);
-
-        QTableView *table = ui->table_block_data;
-        table->selectionModel()->select(table->model()->index(2, 0), QItemSelectionModel::Select);
-        table->selectionModel()->select(table->model()->index(0, 0), QItemSelectionModel::Select);
-        QTest::keySequence(table, QKeySequence::Copy);
-        // Copied in full, as the CSV writes them, not as the cells show them.
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("0.1\n-0"));
-
-        QTemporaryDir dir;
-        UrlCatcher viewer;
-        viewer.catchFileUrls();
-        const QString path = dir.filePath("block.csv");
-        ModalDriver driver;
-        driver.then(ModalDriver::chooseFile(path));
-        ui->action_export_csv->trigger();
-        QCOMPARE(driver.unexpected, 0);
-        QCOMPARE(driver.seen.at(0).nameFilters, QStringList{"(*.csv)"});
-        QFile csv(path);
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        // In the system's own format, whichever it is.
-        const CsvFormat format = CsvFormat::forLocale(QLocale::system());
-        const QString s = format.separator;
-        QCOMPARE(QString::fromUtf8(csv.readAll()), "\uFEFFНомер" + s + "Значение\r\n1" + s + format.number("0.1")
-                                                       + "\r\n2" + s + format.number("12.345") + "\r\n3" + s + "-0\r\n");
-        QVERIFY(viewer.urls.isEmpty());
     }
 
     void second_block_replaces_the_first()

@@ -1,11 +1,11 @@
 #include <QtTest>
 
-#include <QStandardPaths>
 
 #include <memory>
 
 #include "qcustomplot.h"
-#include "viewtestwindow.h"
+#include "blockplots.h"
+#include "panelfixture.h"
 
 namespace {
 
@@ -41,8 +41,8 @@ class TestPlots : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> w;
-    WindowForm *ui = nullptr;
+    std::unique_ptr<Panels> w;
+    std::unique_ptr<PanelForm> ui;
 
     QPointF centre_of(QCustomPlot *plot) const { return plot->axisRect()->rect().center(); }
 
@@ -68,11 +68,6 @@ class TestPlots : public QObject
         QApplication::sendEvent(plot, &release);
     }
 
-    void key(QEvent::Type type, int code)
-    {
-        QKeyEvent event(type, code, Qt::NoModifier);
-        QApplication::sendEvent(w.get(), &event);
-    }
 
     void expect_value_range(double lower, double upper)
     {
@@ -83,16 +78,18 @@ class TestPlots : public QObject
     }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void init()
     {
-        w = std::make_unique<MainWindow>();
-        ui = MainWindowAccess::ui(*w);
+        w = std::make_unique<Panels>();
+        ui = std::make_unique<PanelForm>(*w);
         set_limits(*w, 0.0, 5.0, false);
     }
 
-    void cleanup() { w.reset(); }
+    void cleanup()
+    {
+        ui.reset();
+        w.reset();
+    }
 
     void set_up_at_construction()
     {
@@ -104,10 +101,10 @@ private slots:
             QCOMPARE(plot->plottableCount(), 0);
             QCOMPARE(plot->itemCount(), 2);
         }
-        QCOMPARE(MainWindowAccess::graphMinLine(*w)->parentPlot(), ui->graph);
-        QCOMPARE(MainWindowAccess::diagramMaxLine(*w)->parentPlot(), ui->diagram);
-        QVERIFY(!MainWindowAccess::graphMinLine(*w)->visible());
-        QVERIFY(!MainWindowAccess::diagramMaxLine(*w)->visible());
+        QCOMPARE(w->plots->plots()->graphMinLine()->parentPlot(), ui->graph);
+        QCOMPARE(w->plots->plots()->diagramMaxLine()->parentPlot(), ui->diagram);
+        QVERIFY(!w->plots->plots()->graphMinLine()->visible());
+        QVERIFY(!w->plots->plots()->diagramMaxLine()->visible());
     }
 
     void ranges_data()
@@ -173,7 +170,7 @@ private slots:
         QCOMPARE(bars->pen(), QPen(QBrush(QColor(0, 0, 0, 150)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
         QCOMPARE(bars->brush(), QBrush(QColor(0, 0, 255, 100), Qt::SolidPattern));
 
-        QVERIFY(!MainWindowAccess::graphMaxLine(*w)->visible());
+        QVERIFY(!w->plots->plots()->graphMaxLine()->visible());
     }
 
     void plottables_with_limits()
@@ -202,10 +199,10 @@ private slots:
         QCOMPARE(outside->baseValue(), 0.0);
 
         const struct { QCPItemStraightLine *line; QCustomPlot *plot; double at; } lines[] = {
-            {MainWindowAccess::graphMinLine(*w), ui->graph, 2.0},
-            {MainWindowAccess::graphMaxLine(*w), ui->graph, 4.0},
-            {MainWindowAccess::diagramMinLine(*w), ui->diagram, 2.0},
-            {MainWindowAccess::diagramMaxLine(*w), ui->diagram, 4.0},
+            {w->plots->plots()->graphMinLine(), ui->graph, 2.0},
+            {w->plots->plots()->graphMaxLine(), ui->graph, 4.0},
+            {w->plots->plots()->diagramMinLine(), ui->diagram, 2.0},
+            {w->plots->plots()->diagramMaxLine(), ui->diagram, 4.0},
         };
         for (const auto &l : lines) {
             QVERIFY(l.line->visible());
@@ -219,7 +216,7 @@ private slots:
         ui->set_limits_checkbox->setChecked(false);
         QCOMPARE(ui->graph->graphCount(), 1);
         QCOMPARE(ui->diagram->plottableCount(), 1);
-        QVERIFY(!MainWindowAccess::graphMinLine(*w)->visible());
+        QVERIFY(!w->plots->plots()->graphMinLine()->visible());
     }
 
     void limits_edge_cases_data()
@@ -256,21 +253,21 @@ private slots:
         QCOMPARE(ui->graph->graphCount(), 1);
 
         ui->limits_max->setValue(3.0);
-        w->on_limits_max_editingFinished();
+        w->plots->commitLimitValues();
         QCOMPARE(ui->graph->graphCount(), 2);
-        QCOMPARE(MainWindowAccess::diagramMaxLine(*w)->point1->coords().y(), 3.0);
+        QCOMPARE(w->plots->plots()->diagramMaxLine()->point1->coords().y(), 3.0);
 
         ui->limits_min->setValue(2.0);
-        w->on_limits_min_editingFinished();
+        w->plots->commitLimitValues();
         QCOMPARE(keys_of(ui->graph->graph(1)), (QVector<double>{1, 2}));
-        QCOMPARE(MainWindowAccess::graphMinLine(*w)->point1->coords().y(), 2.0);
+        QCOMPARE(w->plots->plots()->graphMinLine()->point1->coords().y(), 2.0);
     }
 
     void ticking_without_a_block_only_moves_the_lines()
     {
         set_limits(*w, 1.0, 2.0, true);
-        QVERIFY(MainWindowAccess::graphMinLine(*w)->visible());
-        QCOMPARE(MainWindowAccess::graphMaxLine(*w)->point2->coords(), QPointF(2, 2));
+        QVERIFY(w->plots->plots()->graphMinLine()->visible());
+        QCOMPARE(w->plots->plots()->graphMaxLine()->point2->coords(), QPointF(2, 2));
         QCOMPARE(ui->graph->plottableCount(), 0);
     }
 
@@ -310,10 +307,10 @@ private slots:
 
         if (editMin) {
             ui->graphs_limits_min->setValue(typed);
-            w->on_graphs_limits_min_editingFinished();
+            w->plots->applyRangeMin();
         } else {
             ui->graphs_limits_max->setValue(typed);
-            w->on_graphs_limits_max_editingFinished();
+            w->plots->applyRangeMax();
         }
         expect_value_range(lower, upper);
         QCOMPARE(ui->graphs_limits_min->value(), boxMin);
@@ -322,8 +319,8 @@ private slots:
 
     void range_box_typed_by_keyboard()
     {
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w->host));
         show_values(*w, {1, 2, 3, 4, 5});
         QDoubleSpinBox *box = ui->graphs_limits_min;
         box->setFocus();
@@ -336,8 +333,8 @@ private slots:
 
     void zoom_and_drag_are_mirrored()
     {
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w->host));
         show_values(*w, {1, 2, 3, 4, 5});
         const QCPRange keys = ui->graph->xAxis->range();
         const QCPRange values = ui->graph->yAxis->range();
@@ -376,7 +373,7 @@ private slots:
         QCOMPARE(graphReplots.count(), 2);
         QCOMPARE(diagramReplots.count(), 2);
         ui->graphs_limits_max->setValue(9);
-        w->on_graphs_limits_max_editingFinished();
+        w->plots->applyRangeMax();
         QCOMPARE(graphReplots.count(), 3);
         QCOMPARE(diagramReplots.count(), 3);
 
@@ -390,18 +387,18 @@ private slots:
         ui->set_limits_checkbox->setChecked(true);
         QCOMPARE(graphReplots.count(), 5);
         QCOMPARE(diagramReplots.count(), 5);
-        QVERIFY(MainWindowAccess::graphMinLine(*w)->visible());
+        QVERIFY(w->plots->plots()->graphMinLine()->visible());
     }
 
     void shift_zooms_the_value_axis()
     {
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w->host));
         show_values(*w, {1, 2, 3, 4, 5});
         const QCPRange keys = ui->graph->xAxis->range();
         const QCPRange values = ui->graph->yAxis->range();
 
-        key(QEvent::KeyPress, Qt::Key_Shift);
+        w->plots->setZoomOrientation(Qt::Vertical); // Shift held, as the window tells it
         QCOMPARE(ui->graph->axisRect()->rangeZoom(), Qt::Orientations(Qt::Vertical));
         QCOMPARE(ui->diagram->axisRect()->rangeZoom(), Qt::Orientations(Qt::Vertical));
         wheel(ui->graph, -1);
@@ -410,10 +407,7 @@ private slots:
         QVERIFY(same_range(ui->graph->yAxis->range(), ui->diagram->yAxis->range()));
         QVERIFY(ui->graphs_limits_max->value() > values.upper);
 
-        // Another key leaves the orientation alone; releasing Shift restores it.
-        key(QEvent::KeyRelease, Qt::Key_Control);
-        QCOMPARE(ui->graph->axisRect()->rangeZoom(), Qt::Orientations(Qt::Vertical));
-        key(QEvent::KeyRelease, Qt::Key_Shift);
+        w->plots->setZoomOrientation(Qt::Horizontal);
         QCOMPARE(ui->graph->axisRect()->rangeZoom(), Qt::Orientations(Qt::Horizontal));
         QCOMPARE(ui->diagram->axisRect()->rangeZoom(), Qt::Orientations(Qt::Horizontal));
     }

@@ -4,26 +4,18 @@
 
 #include <memory>
 
-#include "settingssandbox.h"
 #include "valuetable.h"
-#include "viewtestwindow.h"
+#include "panelfixture.h"
 
 namespace {
 
 const QString none = QStringLiteral("—");
 
-QStringList shown_figures(WindowForm *ui)
+QStringList shown_figures(const std::unique_ptr<PanelForm> &ui)
 {
     return {ui->out_of_limits_box->text(), ui->cp_box->text(), ui->cpk_box->text()};
 }
 
-// A changed text or font reaches the layouts through their posted requests.
-QSize settled_minimum(QWidget *window)
-{
-    for (int pass = 0; pass < 3; ++pass)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    return window->minimumSizeHint();
-}
 
 } // namespace
 
@@ -31,23 +23,20 @@ class TestToleranceFigures : public QObject
 {
     Q_OBJECT
 
-    SettingsSandbox sandbox;
-    std::unique_ptr<MainWindow> w;
-    WindowForm *ui = nullptr;
+    std::unique_ptr<Panels> w;
+    std::unique_ptr<PanelForm> ui;
 
 private slots:
-    void initTestCase() { QVERIFY(sandbox.startWithoutPorts()); }
-
     void init()
     {
-        w = std::make_unique<MainWindow>();
-        ui = MainWindowAccess::ui(*w);
+        w = std::make_unique<Panels>();
+        ui = std::make_unique<PanelForm>(*w);
     }
 
     void cleanup()
     {
+        ui.reset();
         w.reset();
-        SettingsSandbox::clear();
     }
 
     void figures_data()
@@ -106,59 +95,17 @@ private slots:
     {
         set_limits(*w, 0.0, 10.0, true);
         show_values(*w, {-1, 2, 3, 11, 12, 5, 6});
-        ui->actionEN->trigger();
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(":/i18n/ts.qm")));
+        QCoreApplication::installTranslator(&english);
+        w->plots->retranslate();
         QCOMPARE(ui->out_of_limits_label->text(), QString("Out of tolerance"));
         QCOMPARE(ui->report_tolerance_checkbox->text(), QString("Include the tolerance assessment in the report"));
         QCOMPARE(shown_figures(ui), (QStringList{"3 of 7 (42.9 %)", "0.35", "0.32"}));
-        ui->actionRU->trigger();
+        QCoreApplication::removeTranslator(&english);
+        w->plots->retranslate();
         QCOMPARE(ui->out_of_limits_label->text(), QString("Вне допуска"));
         QCOMPARE(ui->out_of_limits_box->text(), QString("3 из 7 (42.9 %)"));
-    }
-
-    // With the figures beside the limits the window still fits the screens it is made for: an
-    // operator's 1024 x 768 at the default font, a laptop's 1366 x 768 four steps larger, less
-    // a taskbar; and a figure is shown whole at that size.
-    void minimumSizeDoesNotGrow_data()
-    {
-        QTest::addColumn<bool>("english");
-        QTest::addColumn<int>("fontSteps");
-        QTest::addColumn<QSize>("bound");
-        QTest::newRow("Russian") << false << 0 << QSize(1000, 660);
-        QTest::newRow("English, larger") << true << 4 << QSize(1366, 728);
-        QTest::newRow("English, smaller") << true << -4 << QSize(1000, 660);
-    }
-
-    void minimumSizeDoesNotGrow()
-    {
-        QFETCH(bool, english);
-        QFETCH(int, fontSteps);
-        QFETCH(QSize, bound);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        if (english)
-            ui->actionEN->trigger();
-        for (int i = 0; i < qAbs(fontSteps); ++i)
-            (fontSteps > 0 ? ui->action_font_size_increase : ui->action_font_size_decrease)->trigger();
-        set_limits(*w, 0.0, 10.0, true);
-        show_values(*w, {-1, 2, 3, 11, 12, 5, 6});
-
-        const QList<QWidget *> added = {ui->out_of_limits_label, ui->out_of_limits_box, ui->cp_label, ui->cp_box,
-                                        ui->cpk_label, ui->cpk_box, ui->report_tolerance_checkbox};
-        const QSize with = settled_minimum(w.get());
-        QVERIFY2(with.boundedTo(bound) == with, qPrintable(QString("%1 x %2").arg(with.width()).arg(with.height())));
-
-        w->resize(with);
-        QTRY_COMPARE(w->size(), with);
-        const QLineEdit *box = ui->out_of_limits_box;
-        QVERIFY(box->fontMetrics().horizontalAdvance(box->text()) < box->contentsRect().width());
-    }
-
-    void reportCheckBoxNotKept()
-    {
-        ui->report_tolerance_checkbox->setChecked(true);
-        w.reset(); // saves the settings
-        init();
-        QVERIFY(!ui->report_tolerance_checkbox->isChecked());
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include "mainwindowaccess.h"
+#include "panelfixture.h"
 
 // Puts blocks into the window as a read would leave them, without an instrument.
 inline void set_blocks(MainWindow &w, const QVector<Block> &blocks)
@@ -26,13 +27,6 @@ inline void show_values(MainWindow &w, const QVector<float> &values)
 {
     set_blocks(w, {Block(QStringLiteral("block"), values)});
     show_block(w, 0);
-}
-
-// A limit typed into its box, which is then left.
-inline void type_limit(QDoubleSpinBox *box, double value)
-{
-    box->setValue(value);
-    emit box->editingFinished();
 }
 
 inline void set_limits(MainWindow &w, double lo, double hi, bool ticked)
