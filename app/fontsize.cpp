@@ -1,5 +1,6 @@
 #include "fontsize.h"
 #include "mainwindow.h"
+#include "windowplace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,9 +65,11 @@ void applyFontSize(QWidget *widget, int pointSize)
 void MainWindow::on_action_font_size_increase_triggered()
 {
     applyFontSize(this, font().pointSize() + 1);
+    fitColumnsIntoScreen(this);
 }
 
 void MainWindow::on_action_font_size_decrease_triggered()
 {
     applyFontSize(this, font().pointSize() - 1);
+    fitColumnsIntoScreen(this);
 }

@@ -1,12 +1,19 @@
 #include "windowplace.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
 #include <QSplitter>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 
+#include <algorithm>
+
+#include "boundedscrollarea.h"
 #include "windowgeometry.h"
 
 namespace {
@@ -18,6 +25,17 @@ QMargins expected_frame(const QWidget *window)
     const QStyle *style = window->style();
     const int side = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
     return QMargins(side, style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window) + side, side, side);
+}
+
+// The frame the desktop gave the window, once shown; the likeliest one before.
+QMargins frame_of(const QWidget *window)
+{
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    if (!window->isVisible() || outer == inner)
+        return expected_frame(window);
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
 }
 
 } // namespace
@@ -32,6 +50,7 @@ void restoreWindowPlace(QMainWindow *window, QSplitter *columns, const QJsonObje
             screens << screen->availableGeometry();
         if (const auto placed = placeOnScreens(saved->normal, frame, screens)) {
             window->setGeometry(*placed);
+            fitColumnsIntoScreen(window);
             columns->setSizes(saved->columns);
             if (saved->maximized)
                 window->setWindowState(window->windowState() | Qt::WindowMaximized);
@@ -44,6 +63,7 @@ void restoreWindowPlace(QMainWindow *window, QSplitter *columns, const QJsonObje
 
 void placeFirstStart(QWidget *window, const QRect &available)
 {
+    fitColumnsInto(window, available);
     // Layouts keep what they measured before the fonts and texts were set; measured afresh.
     window->ensurePolished();
     for (QLayout *layout : window->findChildren<QLayout *>())
@@ -56,4 +76,43 @@ void keepWindowPlace(const QMainWindow *window, const QSplitter *columns, QJsonO
     if (!window->windowHandle())
         return;
     writeWindowGeometry(settings, WindowGeometry{window->normalGeometry(), window->isMaximized(), columns->sizes()});
+}
+
+void fitColumnsInto(QWidget *window, const QRect &available)
+{
+    auto *area = window->findChild<BoundedScrollArea *>();
+    const auto *main = qobject_cast<QMainWindow *>(window);
+    if (!area || !main)
+        return;
+    // What the window puts around the columns (bars, margins), as the fonts set just now make it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QSize around = main->minimumSizeHint() - area->minimumSizeHint();
+    const QMargins frame = frame_of(window);
+    around += QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    area->setBound(available.size() - around);
+    // Measured at once, not at the next layout request: the window may be placed right after.
+    for (QWidget *widget = area->parentWidget(); widget && !widget->isWindow(); widget = widget->parentWidget())
+        widget->updateGeometry();
+}
+
+void fitColumnsIntoScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    fitColumnsInto(window, available);
+    // Grown by the new fonts at the next layout, the window may stand over the area's edge:
+    // then it moves back in.
+    QTimer::singleShot(0, window, [window, available] {
+        const QRect frame = window->frameGeometry();
+        if (available.contains(frame) || window->isMaximized() || frame.width() > available.width()
+            || frame.height() > available.height())
+            return;
+        const int dx = std::min(0, available.right() - frame.right()) + std::max(0, available.left() - frame.left());
+        const int dy = std::min(0, available.bottom() - frame.bottom()) + std::max(0, available.top() - frame.top());
+        window->move(window->pos() + QPoint(dx, dy));
+    });
 }

@@ -15,6 +15,12 @@ void restoreWindowPlace(QMainWindow *window, QSplitter *columns, const QJsonObje
 // Its preferred size fitted into `available`, centred there.
 void placeFirstStart(QWidget *window, const QRect &available);
 
+// The window's columns ask for no more than `available` leaves them, less the window's frame,
+// menu and status bars: larger fonts make them scroll, not the window outgrow the area.
+void fitColumnsInto(QWidget *window, const QRect &available);
+// As above, in the available area of the screen the window is on.
+void fitColumnsIntoScreen(QWidget *window);
+
 // Where a window once shown stands now, into the settings; nothing for one never shown.
 void keepWindowPlace(const QMainWindow *window, const QSplitter *columns, QJsonObject &settings);
 

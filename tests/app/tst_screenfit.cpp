@@ -93,33 +93,53 @@ private slots:
     {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("english");
+        QTest::addColumn<int>("fontSteps");
         for (const QSize screen : {QSize(1024, 768), QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080)})
             for (const bool english : {false, true})
-                QTest::addRow("%dx%d %s", screen.width(), screen.height(), english ? "en" : "ru") << screen << english;
+                QTest::addRow("%dx%d %s", screen.width(), screen.height(), english ? "en" : "ru") << screen << english << 0;
+        // Larger fonts scroll the columns; the window stays on the screen.
+        QTest::addRow("1024x768 en, 4 steps larger") << QSize(1024, 768) << true << 4;
+        QTest::addRow("1280x720 ru, 6 steps larger") << QSize(1280, 720) << false << 6;
     }
 
     void fits()
     {
         QFETCH(QSize, screen);
         QFETCH(bool, english);
+        QFETCH(int, fontSteps);
         MainWindow w;
         WindowForm *ui = MainWindowAccess::ui(w);
         if (english)
             ui->actionEN->trigger();
         const QRect available(0, 0, screen.width(), screen.height() - 40); // less a taskbar
         placeFirstStart(&w, available);
+        for (int step = 0; step < fontSteps; ++step) {
+            ui->action_font_size_increase->trigger();
+            fitColumnsInto(&w, available); // as the step does on the screen the window is on
+        }
+        if (fontSteps > 0) // the window's place after its font grew, from a fresh start
+            placeFirstStart(&w, available);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // New texts reach the window through a posted layout request per level of widgets.
         for (int pass = 0; pass < 4; ++pass)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         const QSize smallest = w.minimumSizeHint();
-        QVERIFY2(smallest.width() <= 1000 && smallest.height() <= 660,
+        QVERIFY2(fontSteps > 0 || (smallest.width() <= 1000 && smallest.height() <= 660),
                  qPrintable(QStringLiteral("%1x%2").arg(smallest.width()).arg(smallest.height())));
-        QVERIFY(available.contains(w.frameGeometry()));
+        if (fontSteps == 0) {
+            QVERIFY(available.contains(w.frameGeometry()));
+        } else {
+            // Grown to the area's full size; a desktop then moves it back in whole.
+            QCOMPARE(w.frameGeometry().size().boundedTo(available.size()), w.frameGeometry().size());
+        }
 
         auto *scroll = w.findChild<QScrollArea *>(QStringLiteral("report_form_scroll"));
-        QVERIFY(scroll);
+        auto *columns = w.findChild<QScrollArea *>(QStringLiteral("columns_area"));
+        QVERIFY(scroll && columns);
+        const bool columnsScroll =
+            columns->horizontalScrollBar()->maximum() > 0 || columns->verticalScrollBar()->maximum() > 0;
+        QVERIFY(fontSteps > 0 || !columnsScroll); // at 12 pt everything fits without
         const QList<QWidget *> widgets = ui->centralwidget->findChildren<QWidget *>();
         for (const QWidget *widget : widgets) {
             const QString name = widget->objectName();
@@ -132,11 +152,17 @@ private slots:
                 QVERIFY2(scroll->viewport()->width() >= inForm.right() + 1 && !inForm.isEmpty(), qPrintable(name));
                 continue;
             }
+            if (columnsScroll && visible_part(widget, &w) != whole) {
+                // Out of sight only where the columns scroll: a scroll brings it whole into view.
+                const QRect inColumns(widget->mapTo(columns->widget(), QPoint(0, 0)), widget->size());
+                QVERIFY2(columns->widget()->rect().contains(inColumns), qPrintable(name));
+                continue;
+            }
             QVERIFY2(!whole.isEmpty() && visible_part(widget, &w) == whole, qPrintable(name));
         }
         const QWidget *status = w.statusBar();
         QCOMPARE(visible_part(status, &w), QRect(status->mapTo(&w, QPoint(0, 0)), status->size()));
-        if (screen.height() >= 1080)
+        if (screen.height() >= 1080 && fontSteps == 0)
             QCOMPARE(scroll->verticalScrollBar()->maximum(), 0);
     }
 };
