@@ -475,5 +475,9 @@ Please check write permissions and whether the previous version of the file is o
         <source>История %1 %2.csv</source>
         <translation>History %1 %2.csv</translation>
     </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 </TS>
