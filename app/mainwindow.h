@@ -133,6 +133,8 @@ private:
     SettingsRecord collectConfig(SettingsRecord config) const;
     void setLogoButtonText();
     void sizeLogoLabel();
+    // A few seconds of news in the status bar that the file was written.
+    void tell_file_saved(const QString &path);
 
     Port port;
     MeasurementModel measurements;

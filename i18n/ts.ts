@@ -476,6 +476,10 @@ Please check write permissions and whether the previous version of the file is o
         <translation>History %1 %2.csv</translation>
     </message>
     <message>
+        <source>Файл сохранён: %1</source>
+        <translation>File saved: %1</translation>
+    </message>
+    <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
     </message>
