@@ -85,5 +85,6 @@ SettingsRecord MainWindow::collectConfig(SettingsRecord config) const
     config.unitLimits = measurements.unitLimits();
     config.unitLimits.remove(QString());
     config.comments = ui->comments_text->toPlainText();
+    config.language = language;
     return config;
 }

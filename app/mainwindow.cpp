@@ -78,6 +78,7 @@ MainWindow::MainWindow(QWidget *parent)
     setLogoButtonText();
     update_statistics();
     retranslate_shown_block();
+    setup_menus(config.language);
 #ifdef Q_OS_UNIX
     demo = new DemoInstrument(ui, port, this);
 #endif

@@ -133,6 +133,9 @@ private:
     SettingsRecord collectConfig(SettingsRecord config) const;
     void setLogoButtonText();
     void sizeLogoLabel();
+    // The language group, Quit and the stored language (app/menus.cpp).
+    void setup_menus(UiLanguage stored);
+    void switch_language(UiLanguage chosen);
     // A few seconds of news in the status bar that the file was written.
     void tell_file_saved(const QString &path);
 
@@ -141,6 +144,8 @@ private:
     Ui::MainWindow *ui;
     QImage logo;
     QTranslator *translator = nullptr;
+    QTranslator *toolkitTranslator = nullptr; // the toolkit's own dialogs and menus
+    UiLanguage language = UiLanguage::Russian;
     LinkStatus *linkStatus = nullptr;
     BlockTableModel *blockTable = nullptr;
     TableHint *tableHint = nullptr;

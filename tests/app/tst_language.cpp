@@ -182,6 +182,23 @@ private slots:
         QCOMPARE(QCoreApplication::translate("MainWindow", "Отчет"), QString("Отчет"));
     }
 
+    // The toolkit's own texts (its file dialogs, the fields' context menus) and the ticked
+    // entry follow the language; the Debian package of the toolkit's translations is there.
+    void toolkitTextsAndTickFollowLanguage()
+    {
+        MainWindow w;
+        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        const auto saveAs = [] { return QCoreApplication::translate("QFileDialog", "Save As"); };
+        QCOMPARE(saveAs(), QString("Сохранить как"));
+        QVERIFY(ui->actionRU->isChecked() && !ui->actionEN->isChecked());
+        ui->actionEN->trigger();
+        QCOMPARE(saveAs(), QString("Save As"));
+        QVERIFY(!ui->actionRU->isChecked() && ui->actionEN->isChecked());
+        ui->actionRU->trigger();
+        QCOMPARE(saveAs(), QString("Сохранить как"));
+        QVERIFY(ui->actionRU->isChecked() && !ui->actionEN->isChecked());
+    }
+
     void logoButtonFollowsLanguage_data()
     {
         QTest::addColumn<bool>("withLogo");
@@ -221,10 +238,10 @@ private slots:
         QTest::addColumn<QStringList>("pieces");
 
         QTest::newRow("Russian") << false << "О программе"
-                                 << QStringList{"Поддерживаемые ОС: Windows 7, Windows 8, Windows 10 (x32,x64)<br>",
+                                 << QStringList{"Поддерживаемые ОС: Windows 7, Windows 8, Windows 10, Windows 11, Linux<br>",
                                                 "Сайт: <a href=", "Электронная почта: <a href=\"mailto:"};
         QTest::newRow("English") << true << "About"
-                                 << QStringList{"Supported systems: Windows 7, Windows 8, Windows 10 (x32,x64)<br>",
+                                 << QStringList{"Supported systems: Windows 7, Windows 8, Windows 10, Windows 11, Linux<br>",
                                                 "Website: <a href=", "e-mail: <a href=\"mailto:"};
     }
 
