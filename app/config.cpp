@@ -52,5 +52,6 @@ SettingsRecord MainWindow::collectConfig(SettingsRecord config) const
     config.limitsMax = plain.max;
     config.unitLimits = measurements.unitLimits();
     config.unitLimits.remove(QString());
+    config.language = language;
     return config;
 }

@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTranslator>
 
@@ -21,35 +22,55 @@ const char *const kProduct = "Ormeda";
 const char *const kSite = "velmarsk.example";
 const char *const kMail = "info@velmarsk.example";
 
+// The toolkit's texts in that language (its dialogs, the text fields' context menus) from
+// its own translations folder. False, the translator left empty, where none are installed:
+// the toolkit then speaks its English.
+bool load_toolkit_translation(QTranslator *toolkit, UiLanguage language)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    const QString folder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+    return toolkit->load(QLatin1String("qtbase_") + language_code(language), folder);
+}
+
 } // namespace
 
 void MainWindow::on_actionRU_triggered()
 {
-    QApplication::removeTranslator(translator);
-    retranslate();
+    switch_language(UiLanguage::Russian);
 }
 
 void MainWindow::on_actionEN_triggered()
 {
-    QApplication::removeTranslator(translator);
-    const bool loaded = translator->load(QLatin1String(kTranslation));
-    Q_UNUSED(loaded) // start-up has already checked that the resource is there
-    QApplication::installTranslator(translator);
-    retranslate();
+    switch_language(UiLanguage::English);
 }
 
-void MainWindow::retranslate()
+void MainWindow::switch_language(UiLanguage chosen)
 {
     // retranslateUi puts the form's placeholder title back; keep the product title.
     const QString title = windowTitle();
+    language = chosen;
+    QApplication::removeTranslator(translator);
+    QApplication::removeTranslator(toolkitTranslator);
+    if (chosen == UiLanguage::English) {
+        const bool loaded = translator->load(QLatin1String(kTranslation));
+        Q_UNUSED(loaded) // start-up has already checked that the resource is there
+        QApplication::installTranslator(translator);
+    }
+    if (load_toolkit_translation(toolkitTranslator, chosen))
+        QApplication::installTranslator(toolkitTranslator);
     ui->retranslateUi(this);
     blocks->retranslate();
     plots->retranslate();
     form->retranslate();
     linkStatus->retranslate();
 #ifdef Q_OS_UNIX
-    demo->retranslate();
+    if (demo) // made after the stored language is set
+        demo->retranslate();
 #endif
+    (chosen == UiLanguage::English ? ui->actionEN : ui->actionRU)->setChecked(true);
     setWindowTitle(title);
 }
 
@@ -59,7 +80,7 @@ void MainWindow::on_about_program_triggered()
     const QString mail = QLatin1String(kMail);
     const QString text =
         QStringLiteral("%1 %2<br>").arg(QLatin1String(kProduct), QLatin1String(ORMEDA_VERSION))
-        + tr("Поддерживаемые ОС: Windows 7, Windows 8, Windows 10 (x32,x64)") + QStringLiteral("<br>")
+        + tr("Поддерживаемые ОС: Windows 7, Windows 8, Windows 10, Windows 11, Linux") + QStringLiteral("<br>")
         + tr("Сайт: ") + QStringLiteral("<a href=\"https://%1\">%1</a><br>").arg(site)
         + tr("Электронная почта: ") + QStringLiteral("<a href=\"mailto:%1\">%1</a><br>").arg(mail)
         + QStringLiteral("© 2024 ") + tr("Velmarsk");

@@ -52,6 +52,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(reportExport, &ReportExport::finished, this, &MainWindow::report_written);
 
     ui->retranslateUi(this);
+    setup_menus(config.language);
 #ifdef Q_OS_UNIX
     demo = new DemoInstrument(ui->about, port, this);
     demo->setFirstClicks([this] {

@@ -102,7 +102,6 @@ public slots:
 private:
     friend struct MainWindowAccess;
 
-    void retranslate();
     bool read_under_way() const;
     void summary_pdf_clicked();
     void summary_excel_clicked();
@@ -110,6 +109,11 @@ private:
     void report_written(const QString &fileName, bool ok);
     void applyConfig(const SettingsRecord &config);
     SettingsRecord collectConfig(SettingsRecord config) const;
+    // The language group, Quit and the stored language (menus.cpp).
+    void setup_menus(UiLanguage stored);
+    void switch_language(UiLanguage chosen);
+    // A few seconds of news in the status bar that the file was written.
+    void tell_file_saved(const QString &path);
 
     Port port;
     MeasurementModel measurements;
@@ -118,6 +122,8 @@ private:
     PlotsPanel *plots = nullptr;
     ReportFormPanel *form = nullptr;
     QTranslator *translator = nullptr;
+    QTranslator *toolkitTranslator = nullptr; // the toolkit's own dialogs and menus
+    UiLanguage language = UiLanguage::Russian;
     LinkStatus *linkStatus = nullptr;
     DemoInstrument *demo = nullptr;
     ReportExport *reportExport = nullptr;

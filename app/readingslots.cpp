@@ -101,6 +101,8 @@ void MainWindow::on_action_export_csv_triggered()
     if (path.isEmpty())
         return;
     remember_folder(QStringLiteral("csv"), path);
-    if (!write_file_atomically(path, block_csv(values, CsvFormat::forLocale())))
+    if (write_file_atomically(path, block_csv(values, CsvFormat::forLocale())))
+        tell_file_saved(path);
+    else
         show_save_failure_box();
 }

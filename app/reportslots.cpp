@@ -129,10 +129,14 @@ ExportTarget MainWindow::ask_export_target(QWidget *parent, const QString &capti
     }
 
     QMessageBox question(QMessageBox::Question, QString(), tr("Включать незаполненные поля в отчет?"),
-                         QMessageBox::Yes | QMessageBox::No);
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     question.button(QMessageBox::Yes)->setText(tr("Да"));
     question.button(QMessageBox::No)->setText(tr("Нет"));
+    question.button(QMessageBox::Cancel)->setText(tr("Отмена"));
+    question.setEscapeButton(QMessageBox::Cancel); // Escape and the title bar's close too
     question.exec();
+    if (question.clickedButton() == question.button(QMessageBox::Cancel))
+        return target;
     target.fileName = fileName;
     target.includeEmpty = question.clickedButton() == question.button(QMessageBox::Yes);
     return target;

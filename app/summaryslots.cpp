@@ -85,6 +85,8 @@ void MainWindow::summary_csv_clicked()
     if (path.isEmpty())
         return;
     remember_folder(QStringLiteral("csv"), path);
-    if (!write_file_atomically(path, csv))
+    if (write_file_atomically(path, csv))
+        tell_file_saved(path);
+    else
         show_save_failure_box();
 }

@@ -157,8 +157,8 @@
         <translation>About</translation>
     </message>
     <message>
-        <source>Поддерживаемые ОС: Windows 7, Windows 8, Windows 10 (x32,x64)</source>
-        <translation>Supported systems: Windows 7, Windows 8, Windows 10 (x32,x64)</translation>
+        <source>Поддерживаемые ОС: Windows 7, Windows 8, Windows 10, Windows 11, Linux</source>
+        <translation>Supported systems: Windows 7, Windows 8, Windows 10, Windows 11, Linux</translation>
     </message>
     <message>
         <source>Сайт: </source>
@@ -393,6 +393,18 @@ Please check write permissions and whether the previous version of the file is o
     <message>
         <source>История %1 %2.csv</source>
         <translation>History %1 %2.csv</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Файл сохранён: %1</source>
+        <translation>File saved: %1</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,7 @@ const QLatin1String kLimitsMin("limits_min_val");
 const QLatin1String kLimitsMax("limits_max_val");
 const QLatin1String kUnitLimits("unit_limits");
 const QLatin1String kLastFolder("last_folder_"); // followed by the extension
+const QLatin1String kLanguage("app_language");
 
 // Qt orders keys that hold a NUL character differently when it parses them and when it
 // inserts them, so an object parsed from a hand-edited file would not equal the same object
@@ -58,6 +59,16 @@ QJsonValue rebuilt(const QJsonValue &value)
 
 } // namespace
 
+QString language_code(UiLanguage language)
+{
+    return language == UiLanguage::English ? QStringLiteral("en") : QStringLiteral("ru");
+}
+
+UiLanguage language_from_code(const QString &code)
+{
+    return code == QLatin1String("en") ? UiLanguage::English : UiLanguage::Russian;
+}
+
 bool SettingsRecord::operator==(const SettingsRecord &other) const
 {
     for (const TextKey &text : kTextKeys) {
@@ -65,7 +76,8 @@ bool SettingsRecord::operator==(const SettingsRecord &other) const
             return false;
     }
     return appFontSize == other.appFontSize && limitsMin == other.limitsMin && limitsMax == other.limitsMax
-           && lastFolders == other.lastFolders && unitLimits == other.unitLimits && otherKeys == other.otherKeys;
+           && lastFolders == other.lastFolders && unitLimits == other.unitLimits && language == other.language
+           && otherKeys == other.otherKeys;
 }
 
 SettingsRecord default_settings()
@@ -89,13 +101,14 @@ SettingsRecord settings_from_object(const QJsonObject &object)
     record.limitsMin = object.value(kLimitsMin).toDouble();
     record.limitsMax = object.value(kLimitsMax).toDouble();
     record.unitLimits = unit_limits_from_json(object.value(kUnitLimits));
+    record.language = language_from_code(object.value(kLanguage).toString());
     for (auto entry = object.constBegin(); entry != object.constEnd(); ++entry) {
         if (entry.key().startsWith(kLastFolder) && entry.value().isString()) {
             record.lastFolders.insert(entry.key().mid(kLastFolder.size()), entry.value().toString());
             record.otherKeys.remove(entry.key());
         }
     }
-    for (const QLatin1String key : {kAppFontSize, kLimitsMin, kLimitsMax, kUnitLimits})
+    for (const QLatin1String key : {kAppFontSize, kLimitsMin, kLimitsMax, kUnitLimits, kLanguage})
         record.otherKeys.remove(key);
     return record;
 }
@@ -111,6 +124,7 @@ QJsonObject settings_to_object(const SettingsRecord &record)
     object.insert(kUnitLimits, unit_limits_to_json(record.unitLimits));
     for (auto folder = record.lastFolders.cbegin(); folder != record.lastFolders.cend(); ++folder)
         object.insert(kLastFolder + folder.key(), folder.value());
+    object.insert(kLanguage, language_code(record.language));
     return object;
 }
 

@@ -8,6 +8,14 @@
 
 #include "unitlimits.h"
 
+// The interface's language. Russian is the language of every source text.
+enum class UiLanguage { Russian, English };
+
+// "ru" or "en"; the toolkit's translation files are named with it too.
+QString language_code(UiLanguage language);
+// Anything but "en" is Russian, the language the program has always started in.
+UiLanguage language_from_code(const QString &code);
+
 // What config.json holds, as plain values. A key that is missing or holds another type
 // reads as the empty value of its field (no text, 0); what a fresh file holds is
 // default_settings().
@@ -34,6 +42,7 @@ struct SettingsRecord
     // The folder a save dialog last wrote each kind of file to, by extension ("pdf", "csv").
     QMap<QString, QString> lastFolders;
     UnitLimits unitLimits; // the pairs of the units but "", which the two limit keys hold
+    UiLanguage language = UiLanguage::Russian;
     // Keys the record does not parse, written back as they came: the window's place, which
     // the window reads and writes itself, and keys of other versions, which may need them.
     QJsonObject otherKeys;

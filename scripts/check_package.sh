@@ -21,7 +21,8 @@ echo "== dpkg-deb -I $deb"
 info=$(dpkg-deb -I "$deb")
 echo "$info"
 depends=$(echo "$info" | sed -n 's/^ Depends: //p')
-if [ "$qt" = 6 ]; then qtlibs="libqt6widgets6 libqt6serialport6"; else qtlibs="libqt5widgets5 libqt5serialport5"; fi
+if [ "$qt" = 6 ]; then qtlibs="libqt6widgets6 libqt6serialport6 qt6-translations-l10n"
+else qtlibs="libqt5widgets5 libqt5serialport5 qttranslations5-l10n"; fi
 for lib in $qtlibs libqcustomplot libxlsxwriter fonts-liberation2; do
   [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib"
 done

@@ -7,7 +7,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqcustomplot-dev libxlsxwriter-dev zlib1g-dev
+  qttranslations5-l10n
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libqcustomplot2.1-qt6
+  qt6-translations-l10n
   fontconfig fonts-dejavu-core fonts-liberation2 xvfb xauth x11-utils imagemagick poppler-utils python3-openpyxl socat
   dpkg-dev desktop-file-utils appstream
   clang-14 libfuzzer-14-dev libclang-rt-14-dev

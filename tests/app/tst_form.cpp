@@ -174,6 +174,7 @@ private slots:
             {"action_readings_archive", "QAction", true, "Архив измерений…"},
             {"action_export_csv", "QAction", false, "Сохранить блок в CSV…"},
             {"action_block_summary", "QAction", false, "Сводка по блокам…"},
+            {"action_quit", "QAction", true, "Выход"},
             {"view", "QMenu", true, "Вид"},
             {"font_size", "QMenu", true, "Шрифт"},
             {"language", "QMenu", true, "Язык"},
@@ -211,7 +212,7 @@ private slots:
         }
         if (auto action = qobject_cast<QAction *>(object)) {
             QCOMPARE(action->isEnabled(), enabled);
-            QVERIFY(!action->isCheckable());
+            QCOMPARE(action->isCheckable(), action == ui.actionRU || action == ui.actionEN);
             QVERIFY(action->shortcut().isEmpty());
             QVERIFY(action->icon().isNull());
             QCOMPARE(action->parent(), &window);
@@ -374,7 +375,8 @@ private slots:
     void actionFonts()
     {
         for (QAction *action : {ui.actionRU, ui.actionEN, ui.about_program, ui.about_company, ui.action_open_reading,
-                                ui.action_readings_archive, ui.action_export_csv, ui.action_block_summary})
+                                ui.action_readings_archive, ui.action_export_csv, ui.action_block_summary,
+                                ui.action_quit})
             QCOMPARE(action->font().pointSize(), 12);
     }
 
@@ -388,7 +390,8 @@ private slots:
         QCOMPARE(top[3]->menu(), ui.about);
         QCOMPARE(ui.file_menu->actions(),
                  (QList<QAction *>{ui.action_open_reading, ui.action_readings_archive, ui.action_export_csv,
-                                   ui.action_block_summary}));
+                                   ui.action_block_summary, ui.file_menu->actions().value(4), ui.action_quit}));
+        QVERIFY(ui.file_menu->actions().at(4)->isSeparator());
         QCOMPARE(ui.view->actions().size(), 1);
         QCOMPARE(ui.view->actions()[0]->menu(), ui.font_size);
         QCOMPARE(ui.font_size->actions(), (QList<QAction *>{ui.action_font_size_increase, ui.action_font_size_decrease}));

@@ -133,6 +133,9 @@ private slots:
         QCOMPARE(ui->about_program->text(), QString("О программе"));
         QCOMPARE(ui->logo_action->text(), QString("Добавить логотип"));
         QCOMPARE(QCoreApplication::translate("MainWindow", "Отчет"), QString("Отчет"));
+        // The toolkit's own texts (file dialogs, context menus) too, from its translations package.
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), QString("Сохранить как"));
+        QVERIFY(ui->actionRU->isChecked() && !ui->actionEN->isChecked());
     }
 
     void englishThenRussianChangesOnlyCaptions()
@@ -172,6 +175,8 @@ private slots:
         QCOMPARE(english.value("button logo_action"), QString("Add logo"));
         // Texts made after the switch follow it too.
         QCOMPARE(QCoreApplication::translate("MainWindow", "Отчет"), QString("Report"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), QString("Save As"));
+        QVERIFY(!ui->actionRU->isChecked() && ui->actionEN->isChecked());
 
         ui->actionEN->trigger();
         QCOMPARE(captions(w), english);
@@ -180,6 +185,8 @@ private slots:
         QCOMPARE(captions(w), russian);
         QCOMPARE(state(w), before);
         QCOMPARE(QCoreApplication::translate("MainWindow", "Отчет"), QString("Отчет"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), QString("Сохранить как"));
+        QVERIFY(ui->actionRU->isChecked() && !ui->actionEN->isChecked());
     }
 
     void logoButtonFollowsLanguage_data()
@@ -221,10 +228,10 @@ private slots:
         QTest::addColumn<QStringList>("pieces");
 
         QTest::newRow("Russian") << false << "О программе"
-                                 << QStringList{"Поддерживаемые ОС: Windows 7, Windows 8, Windows 10 (x32,x64)<br>",
+                                 << QStringList{"Поддерживаемые ОС: Windows 7, Windows 8, Windows 10, Windows 11, Linux<br>",
                                                 "Сайт: <a href=", "Электронная почта: <a href=\"mailto:"};
         QTest::newRow("English") << true << "About"
-                                 << QStringList{"Supported systems: Windows 7, Windows 8, Windows 10 (x32,x64)<br>",
+                                 << QStringList{"Supported systems: Windows 7, Windows 8, Windows 10, Windows 11, Linux<br>",
                                                 "Website: <a href=", "e-mail: <a href=\"mailto:"};
     }
 

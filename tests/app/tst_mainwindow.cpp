@@ -77,6 +77,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(csv.readAll()), "\uFEFFНомер" + s + "Значение\r\n1" + s + format.number("0.1")
                                                        + "\r\n2" + s + format.number("12.345") + "\r\n3" + s + "-0\r\n");
         QVERIFY(viewer.urls.isEmpty());
+        QCOMPARE(w->statusBar()->currentMessage(), QString("Файл сохранён: block.csv"));
     }
 
     void constructedState()

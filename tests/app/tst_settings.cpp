@@ -23,7 +23,8 @@ const QStringList kTextKeys = {
     "report_operator", "report_detail_name", "report_material", "report_batch_number",
 };
 const QStringList kAllKeys = kTextKeys + QStringList{
-    "logo_image", "app_font_size", "limits_min_val", "limits_max_val", "unit_limits", "comments"};
+    "logo_image", "app_font_size", "limits_min_val", "limits_max_val", "unit_limits", "comments",
+    "app_language"};
 
 void writeSettings(const QByteArray &bytes)
 {
@@ -117,13 +118,13 @@ private slots:
         }
         const QByteArray text = settingsBytes();
         const QJsonObject saved = settingsObject();
-        QCOMPARE(QStringList(saved.keys()).size(), 19);
+        QCOMPARE(QStringList(saved.keys()).size(), 20);
         for (const QString &key : kTextKeys + QStringList{"logo_image", "comments"}) {
             QVERIFY2(saved.value(key).isString(), qPrintable(key));
             QVERIFY2(saved.value(key).toString().isEmpty(), qPrintable(key));
         }
         // Indented, alphabetical, whole numbers without a decimal point.
-        QVERIFY(text.startsWith("{\n    \"app_font_size\": 12,\n    \"comments\": \"\",\n"));
+        QVERIFY(text.startsWith("{\n    \"app_font_size\": 12,\n    \"app_language\": \"ru\",\n    \"comments\": \"\",\n"));
         QVERIFY(text.contains("\n    \"limits_max_val\": 10,\n    \"limits_min_val\": 0,\n"));
         QVERIFY(text.endsWith("\n}\n"));
     }
@@ -142,6 +143,22 @@ private slots:
         QCOMPARE(ui->company_name->font().pointSize(), 14);
         QCOMPARE(ui->company_data_label->font().pointSize(), 14);
         QVERIFY(ui->company_data_label->font().bold());
+    }
+
+    void languageSurvivesQuitAndRestart()
+    {
+        {
+            MainWindow w;
+            w.show();
+            MainWindowAccess::ui(w)->actionEN->trigger();
+            MainWindowAccess::ui(w)->action_quit->trigger();
+            QVERIFY(!w.isVisible());
+        }
+        QCOMPARE(settingsObject().value("app_language").toString(), QString("en"));
+        MainWindow w;
+        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        QCOMPARE(ui->button_read_data->text(), QString("Read data"));
+        QVERIFY(ui->actionEN->isChecked() && !ui->actionRU->isChecked());
     }
 
     // Each unit's pair comes back; the plain keys keep the pair of blocks without a unit.
@@ -240,7 +257,7 @@ private slots:
             field(w, "company_city")->setText("City B");
         }
         const QJsonObject saved = settingsObject();
-        QCOMPARE(saved.size(), 21);
+        QCOMPARE(saved.size(), 22);
         QCOMPARE(saved.value("window_state").toObject(),
                  QJsonObject({{"dock", QJsonArray({1, 2, "x"})}}));
         QVERIFY(saved.contains("zz"));
@@ -296,7 +313,7 @@ private slots:
         QVERIFY(MainWindowAccess::ui(w)->report_number->text().isEmpty());
         QCOMPARE(MainWindowAccess::ui(w)->report_date_edit->date(), QDate::currentDate());
         QCOMPARE(MainWindowAccess::ui(w)->report_operator->text(), QString("Operator 1"));
-        QCOMPARE(settingsObject().size(), 19);
+        QCOMPARE(settingsObject().size(), 20);
     }
 
     void failedWriteKeepsPreviousFile()

@@ -325,15 +325,18 @@ private slots:
     void askQuestion_data()
     {
         QTest::addColumn<int>("answer"); // a standard button, or 0 to close the box
+        QTest::addColumn<bool>("taken");
         QTest::addColumn<bool>("includeEmpty");
-        QTest::newRow("yes") << int(QMessageBox::Yes) << true;
-        QTest::newRow("no") << int(QMessageBox::No) << false;
-        QTest::newRow("closed counts as no") << 0 << false;
+        QTest::newRow("yes") << int(QMessageBox::Yes) << true << true;
+        QTest::newRow("no") << int(QMessageBox::No) << true << false;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false;
+        QTest::newRow("closed cancels") << 0 << false << false;
     }
 
     void askQuestion()
     {
         QFETCH(int, answer);
+        QFETCH(bool, taken);
         QFETCH(bool, includeEmpty);
         MainWindow w;
         const QString path = dir.filePath(QStringLiteral("new-report.pdf"));
@@ -342,7 +345,7 @@ private slots:
         driver.then(answer ? ModalDriver::press(QMessageBox::StandardButton(answer)) : ModalDriver::closeWindow());
         const ExportTarget target = w.ask_export_target(&w, QStringLiteral("Экспорт в PDF"), QStringLiteral("pdf"));
         QCOMPARE(driver.unexpected, 0);
-        QCOMPARE(target.fileName, path);
+        QCOMPARE(target.fileName, taken ? path : QString()); // no name, nothing for the callers to write
         QCOMPARE(target.includeEmpty, includeEmpty);
         QVERIFY(!QFileInfo::exists(path)); // asking writes nothing
 
@@ -353,7 +356,7 @@ private slots:
         QVERIFY(!question.hasParent);
         QCOMPARE(question.text, QStringLiteral("Включать незаполненные поля в отчет?"));
         QCOMPARE(question.icon, QMessageBox::Question);
-        QCOMPARE(question.buttons, QStringList({QStringLiteral("Да"), QStringLiteral("Нет")}));
+        QCOMPARE(question.buttons, QStringList({QStringLiteral("Да"), QStringLiteral("Нет"), QStringLiteral("Отмена")}));
     }
 
     void askLockedTarget()

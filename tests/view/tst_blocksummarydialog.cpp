@@ -107,7 +107,7 @@ private slots:
         QFETCH(QString, source);
         QFETCH(int, blocks);
         QFETCH(bool, enabled);
-        QCOMPARE(ui->file_menu->actions().last(), ui->action_block_summary);
+        QVERIFY(ui->file_menu->actions().contains(ui->action_block_summary)); // tst_form checks its place
         QCOMPARE(ui->action_block_summary->text(), QStringLiteral("Сводка по блокам…"));
         QVERIFY(!ui->action_block_summary->isEnabled());
 
