@@ -156,7 +156,7 @@ private slots:
         }
         QCOMPARE(settingsObject().value("app_language").toString(), QString("en"));
         MainWindow w;
-        Ui::MainWindow *ui = MainWindowAccess::ui(w);
+        WindowForm *ui = MainWindowAccess::ui(w);
         QCOMPARE(ui->button_read_data->text(), QString("Read data"));
         QVERIFY(ui->actionEN->isChecked() && !ui->actionRU->isChecked());
     }

@@ -133,46 +133,6 @@ private slots:
                  included);
     }
 
-    void collectEntries()
-    {
-        MainWindow w;
-        WindowForm *ui = MainWindowAccess::ui(w);
-        ui->company_name->setText(QStringLiteral(" ООО Ромашка "));
-        ui->device_document_number->setText(QStringLiteral("C-123"));
-        ui->report_date_edit->setDate(QDate(2024, 3, 5));
-
-        const ReportData data = w.collect_report_data();
-        QCOMPARE(data.entries.size(), 15);
-        const QStringList labels = {"Компания", "Город", "Адрес", "Телефон", "Вебсайт", "Номер отчета", "Дата",
-                                    "Оператор", "Наименование детали", "Материал", "Номер партии",
-                                    "Название прибора", "Тип прибора", "Номер прибора", "Свидетельство о поверке"};
-        for (int i = 0; i < 15; ++i) {
-            QCOMPARE(data.entries.at(i).label, labels.at(i));
-            const QString section = i < 5 ? "Данные о компании" : i < 11 ? "Данные об отчете" : "Данные о приборе";
-            QCOMPARE(data.entries.at(i).section, section);
-        }
-        QCOMPARE(data.entries.at(0).value, QStringLiteral(" ООО Ромашка ")); // not trimmed
-        QCOMPARE(data.entries.at(6).value, QStringLiteral("05.03.2024"));
-        QCOMPARE(data.entries.at(14).value, QStringLiteral("C-123"));
-        QVERIFY(data.entries.at(1).value.isEmpty());
-    }
-
-    void collectEntriesInEnglish()
-    {
-        MainWindow w;
-        QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":/i18n/ts.qm")));
-        qApp->installTranslator(&translator);
-        MainWindowAccess::ui(w)->retranslateUi(&w);
-        const ReportData data = w.collect_report_data();
-        qApp->removeTranslator(&translator);
-
-        QCOMPARE(data.entries.at(0).label, QStringLiteral("Company"));
-        QCOMPARE(data.entries.at(0).section, QStringLiteral("Company information"));
-        QCOMPARE(data.entries.at(14).label, QStringLiteral("Verification certificate number"));
-        QCOMPARE(data.entries.at(14).section, QStringLiteral("Device information"));
-    }
-
     // Fault: the record followed the selected row while the statistics and plots
     // showed the double-clicked block, so one click mixed two blocks in a report.
     void valuesFollowTheShownBlock()
@@ -228,75 +188,6 @@ private slots:
             QVERIFY(!QFileInfo::exists(path));
         if (kind == "locked")
             unlock_file(path);
-    }
-
-    void logoCancel()
-    {
-        MainWindow w;
-        ModalDriver driver;
-        driver.then(ModalDriver::cancel());
-        w.on_logo_action_clicked();
-        QCOMPARE(driver.seen.size(), 1);
-        QVERIFY(driver.seen.at(0).isFileDialog);
-        QCOMPARE(driver.seen.at(0).nameFilters, QStringList(QStringLiteral("Images (*.png *.jpg *.jpeg *.bmp)")));
-        QVERIFY(MainWindowAccess::logo(w).isNull());
-        QCOMPARE(MainWindowAccess::ui(w)->logo_action->text(), QStringLiteral("Добавить логотип"));
-    }
-
-    void logoNotAnImage()
-    {
-        MainWindow w;
-        const QString path = dir.filePath(QStringLiteral("fake.png"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("this is text, not a picture");
-        file.close();
-
-        ModalDriver driver;
-        driver.then(ModalDriver::chooseFile(path)).then(ModalDriver::press(QMessageBox::Ok));
-        w.on_logo_action_clicked();
-        QCOMPARE(driver.seen.size(), 2);
-        const SeenModal box = driver.seen.at(1);
-        QVERIFY(box.isMessageBox);
-        QCOMPARE(box.title, QStringLiteral("Error"));
-        QCOMPARE(box.text, QStringLiteral("Failed to load the image."));
-        QCOMPARE(box.icon, QMessageBox::Warning);
-        QCOMPARE(box.buttons, QStringList(QStringLiteral("OK")));
-        QVERIFY(MainWindowAccess::logo(w).isNull());
-        QCOMPARE(MainWindowAccess::ui(w)->logo_action->text(), QStringLiteral("Добавить логотип"));
-        QCOMPARE(driver.unexpected, 0);
-    }
-
-    void logoLoadShowRemove()
-    {
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        WindowForm *ui = MainWindowAccess::ui(w);
-        ui->logotype->setFixedSize(150, 150);
-
-        // A PNG behind a .jpg name: the content decides.
-        QImage wide(2000, 500, QImage::Format_RGB32);
-        wide.fill(Qt::darkGreen);
-        const QString path = dir.filePath(QStringLiteral("wide.jpg"));
-        QVERIFY(wide.save(path, "PNG"));
-
-        ModalDriver driver;
-        driver.then(ModalDriver::chooseFile(path));
-        w.on_logo_action_clicked();
-        QCOMPARE(driver.unexpected, 0);
-        QCOMPARE(MainWindowAccess::logo(w).size(), QSize(2000, 500));
-        QCOMPARE(ui->logo_action->text(), QStringLiteral("Удалить"));
-        const QPixmap shown = ui->logotype->pixmap(Qt::ReturnByValue);
-        QCOMPARE(shown.width(), 150);
-        QVERIFY2(shown.height() == 37 || shown.height() == 38, qPrintable(QString::number(shown.height())));
-
-        // A second click removes it at once, without a dialog.
-        w.on_logo_action_clicked();
-        QCOMPARE(driver.seen.size(), 1);
-        QVERIFY(MainWindowAccess::logo(w).isNull());
-        QVERIFY(ui->logotype->pixmap(Qt::ReturnByValue).isNull());
-        QCOMPARE(ui->logo_action->text(), QStringLiteral("Добавить логотип"));
     }
 
     void askCancelled()
