@@ -79,7 +79,9 @@ void MainWindow::on_action_readings_archive_triggered()
 {
     if (!archiveDialog) {
         archiveDialog = new ReadingsArchiveDialog(measurements, readingsFolderPath(), this);
-        archiveDialog->setExportPlace(report_root_folder(), show_save_failure_box);
+        archiveDialog->setExportPlace([] { return last_folder(QStringLiteral("csv")); },
+                                      [](const QString &path) { remember_folder(QStringLiteral("csv"), path); },
+                                      show_save_failure_box);
         connect(archiveDialog, &ReadingsArchiveDialog::readingRequested, this, [this](const QString &path, int block) {
             if (open_reading(path) && block >= 0)
                 blocks->showBlockOfRow(block);

@@ -129,8 +129,12 @@ SummaryCell summary_cell(const BlockSummaryRow &row, SummaryColumn column)
         return empty ? text_cell(no_figure_text()) : statistic_cell(statistics.mean);
     case SummaryColumn::Sigma:
         return empty ? text_cell(no_figure_text()) : statistic_cell(statistics.stdev);
-    case SummaryColumn::Tolerance:
-        return text_cell(limits_text(row.limits.min, row.limits.max));
+    case SummaryColumn::Tolerance: {
+        SummaryCell cell = text_cell(limits_text(row.limits.min, row.limits.max));
+        cell.lower = row.limits.min;
+        cell.upper = row.limits.max;
+        return cell;
+    }
     case SummaryColumn::Outside: {
         SummaryCell cell = text_cell(outside_share_text(assessment));
         if (assessment.assessed)

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 
@@ -55,8 +56,13 @@ struct SummaryCell
     // The text is the figure with this many decimals, so a workbook can hold the figure as a
     // number shown the same way; -1 for a text.
     int decimals = -1;
+    // The tolerance's cell only: its limits, for a workbook to hold as the two numbers the
+    // text shows. NaN elsewhere.
+    double lower = std::numeric_limits<double>::quiet_NaN();
+    double upper = std::numeric_limits<double>::quiet_NaN();
 
     bool isNumber() const { return decimals >= 0; }
+    bool isLimits() const { return !std::isnan(lower); }
 };
 
 // Minimum and maximum are rounded to their decimals as the reports print a value, the mean

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "valuetext.h"
+
 namespace {
 
 double meaningful(double index)
@@ -68,5 +70,5 @@ QString capability_text(const ToleranceAssessment &assessment, double index)
 {
     if (!assessment.assessed || std::isnan(index))
         return no_figure_text();
-    return QString::number(index, 'f', 2);
+    return fixed_text(index, 2);
 }

@@ -48,3 +48,14 @@ QString limits_text(double lo, double hi)
     return QLatin1Char('[') + QString::number(lo, 'g', 6) + QStringLiteral("; ") + QString::number(hi, 'g', 6)
          + QLatin1Char(']');
 }
+
+ShownLimit shown_limit(double bound)
+{
+    // + 0.0: a limit of -0 goes in as 0.
+    const double value = QString::number(bound, 'g', 6).toDouble() + 0.0;
+    int decimals = 0;
+    // 6 significant digits end by the 20th decimal for a limit a spin box can hold.
+    while (decimals < 20 && QString::number(value, 'f', decimals).toDouble() != value)
+        ++decimals;
+    return {value, decimals};
+}

@@ -30,4 +30,13 @@ struct Limits
 // "[44; 46]": the limits with 6 significant digits.
 QString limits_text(double lo, double hi);
 
+// A limit as limits_text shows it: rounded to 6 significant digits, and the decimals that
+// write it out without an exponent (12.5: 1, 1234567: 1234570 with 0, 1e-05: 5).
+struct ShownLimit
+{
+    double value = 0;
+    int decimals = 0;
+};
+ShownLimit shown_limit(double bound);
+
 #endif // TOLERANCELIMITS_H

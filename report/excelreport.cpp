@@ -34,6 +34,21 @@ void write_group_header(XlsxDocument &doc, int row, int column, const ReportMode
     doc.writeCell(row, column + 2, deviation_caption(), cellFormat);
 }
 
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// A figure between two texts: "[" 0.0 ";" for a positive number or zero, "[-" 0.0 ";" for a
+// negative one, as the second section of a format is for negative numbers and shows them with
+// no sign of its own.
+QString framed_format(const QString &before, int decimals, const QString &after)
+{
+    const QString digits = number_format(decimals);
+    return quoted(before) + digits + quoted(after) + QLatin1Char(';') + quoted(before + QLatin1Char('-')) + digits
+         + quoted(after);
+}
+
 } // namespace
 
 QString number_format(int decimals)
@@ -53,6 +68,22 @@ void write_figure(XlsxDocument &doc, int row, int column, const QString &text, c
     numberCell.numberFormat = number_format(int(match.capturedLength(2)));
     // + 0.0: a figure that rounded to "-0.0" was written "0.0", and so is the cell.
     doc.writeCell(row, column, QLocale::c().toDouble(text) + 0.0, numberCell);
+}
+
+void write_limits(XlsxDocument &doc, int row, int column, double lower, double upper, const XlsxFormat &format)
+{
+    const ShownLimit low = shown_limit(lower);
+    const ShownLimit high = shown_limit(upper);
+    XlsxFormat lowFormat = format;
+    lowFormat.horizontal = XlsxFormat::HAlign::Right;
+    lowFormat.right = XlsxFormat::Border::None;
+    lowFormat.numberFormat = framed_format(QStringLiteral("["), low.decimals, QStringLiteral(";"));
+    XlsxFormat highFormat = format;
+    highFormat.horizontal = XlsxFormat::HAlign::Left;
+    highFormat.left = XlsxFormat::Border::None;
+    highFormat.numberFormat = framed_format(QStringLiteral(" "), high.decimals, QStringLiteral("]"));
+    doc.writeCell(row, column, low.value, lowFormat);
+    doc.writeCell(row, column + 1, high.value, highFormat);
 }
 
 WorkbookFormats::WorkbookFormats()
@@ -194,11 +225,15 @@ void write_excel_report(XlsxDocument &doc, const ReportModel &report)
                      cellFormat);
     }
     // The caption and four statistics take five rows; the tolerance assessment follows
-    // them, Cp and Cpk as numbers when they are figures.
+    // them, the limits and Cp and Cpk as numbers when they are figures.
     const int toleranceRow = statsRow + 5;
     for (int i = 0; i < report.toleranceRows.size(); ++i) {
-        doc.writeCell(toleranceRow + i, statsColumn, report.toleranceRows.at(i).label, cellFormat);
-        write_figure(doc, toleranceRow + i, statsColumn + 1, report.toleranceRows.at(i).text, cellFormat);
+        const ReportTextStatistic &line = report.toleranceRows.at(i);
+        doc.writeCell(toleranceRow + i, statsColumn, line.label, cellFormat);
+        if (line.isLimits())
+            write_limits(doc, toleranceRow + i, statsColumn + 1, line.lower, line.upper, cellFormat);
+        else
+            write_figure(doc, toleranceRow + i, statsColumn + 1, line.text, cellFormat);
     }
     freeRow = std::max(freeRow, toleranceRow + int(report.toleranceRows.size()));
 

@@ -37,6 +37,11 @@ QString number_format(int decimals);
 // ("—", "nan") as text.
 void write_figure(XlsxDocument &doc, int row, int column, const QString &text, const XlsxFormat &format);
 
+// The limits as two number cells that read "[lo; hi]" side by side: the lower bound at
+// column, aligned to the right, the upper one in the next column, to the left, each shown
+// with the decimals of the limits' text, so that a spreadsheet can compute with them.
+void write_limits(XlsxDocument &doc, int row, int column, double lower, double upper, const XlsxFormat &format);
+
 // Lays the report out on the document's one sheet, in columns A to I.
 void write_excel_report(XlsxDocument &doc, const ReportModel &report);
 

@@ -47,15 +47,16 @@ QByteArray xmp_metadata(const PdfMetadata &metadata)
         .toUtf8();
 }
 
-// The PDF writer compresses each page through buffers of some megabytes, allocated and
-// freed page by page. The C library hands blocks that large back to the system at once
-// and takes fresh, zeroed ones for the next page: with a thousand pages that costs more
-// than all their drawing. Kept in the process, they are reused.
+// The PDF writer compresses each page through buffers of some megabytes (two of 16 MB and
+// a page with Qt 6), allocated and freed page by page. The C library hands blocks that
+// large back to the system at once and takes fresh, zeroed ones for the next page: with a
+// thousand pages that costs more than all their drawing. Kept in the process, they are
+// reused. 32 MB is the largest threshold the library takes.
 void keep_large_blocks()
 {
 #ifdef __GLIBC__
     static const bool kept = [] {
-        mallopt(M_MMAP_THRESHOLD, 16 << 20);
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
         mallopt(M_TRIM_THRESHOLD, 64 << 20);
         return true;
     }();

@@ -59,7 +59,8 @@ QVector<ReportTextStatistic> tolerance_rows(const ToleranceAssessment &assessmen
 {
     if (!limits.inForce())
         return {};
-    return {{QCoreApplication::translate("MainWindow", "Допуск"), limits_text(limits.min, limits.max)},
+    return {{QCoreApplication::translate("MainWindow", "Допуск"), limits_text(limits.min, limits.max), limits.min,
+             limits.max},
             {QCoreApplication::translate("MainWindow", "Вне допуска"), outside_of_count_text(assessment)},
             {QCoreApplication::translate("MainWindow", "Cp"), capability_text(assessment, assessment.cp)},
             {QCoreApplication::translate("MainWindow", "Cpk"), capability_text(assessment, assessment.cpk)},

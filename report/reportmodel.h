@@ -5,7 +5,9 @@
 #include <QString>
 #include <QVector>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 
 #include "reportdata.h"
 #include "reporttexts.h"
@@ -27,6 +29,11 @@ struct ReportTextStatistic
 {
     QString label;
     QString text;
+    // The limits' row only: the bounds its text shows, for a workbook to hold as numbers.
+    double lower = std::numeric_limits<double>::quiet_NaN();
+    double upper = std::numeric_limits<double>::quiet_NaN();
+
+    bool isLimits() const { return !std::isnan(lower); }
 };
 
 // One line of the values table as both reports print it.

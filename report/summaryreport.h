@@ -36,8 +36,9 @@ void insert_summary(QTextCursor &cursor, const SummaryReportModel &model, const 
 bool write_summary_pdf(const SummaryReportModel &model, const QString &fileName);
 
 // Lays the summary report out on the document's one sheet: the fields table in A to F with
-// the logo at G1, the title, the table with its figures as number cells shown with the
-// table's decimals, the tolerance line, the comments and the signature line.
+// the logo at G1, the title, the table with its figures as number cells holding what the
+// table's texts show (the limits in two of them), the tolerance line, the comments and the
+// signature line.
 void write_summary_workbook(XlsxDocument &doc, const SummaryReportModel &model);
 
 // Lays it out and saves it to fileName, put in place only once complete. Needs no widget.

@@ -139,9 +139,11 @@ ReadingsArchiveDialog::ReadingsArchiveDialog(const MeasurementModel &model, cons
     retranslate();
 }
 
-void ReadingsArchiveDialog::setExportPlace(const QString &exportTo, std::function<void()> failed)
+void ReadingsArchiveDialog::setExportPlace(std::function<QString()> folder,
+                                           std::function<void(const QString &)> chosen, std::function<void()> failed)
 {
-    exportFolder = exportTo;
+    exportFolder = std::move(folder);
+    exportChosen = std::move(chosen);
     saveFailed = std::move(failed);
 }
 
@@ -202,9 +204,12 @@ void ReadingsArchiveDialog::exportHistory()
     const QByteArray csv = summary_csv(historyModel->table(), CsvFormat::forLocale(QLocale::system()));
     const QString path = QFileDialog::getSaveFileName(
         this, QCoreApplication::translate("MainWindow", "Сохранить историю в CSV"),
-        exportFolder + history_file_name(name, QDate::currentDate()), QStringLiteral("(*.csv)"));
+        (exportFolder ? exportFolder() : QString()) + history_file_name(name, QDate::currentDate()),
+        QStringLiteral("(*.csv)"));
     if (path.isEmpty())
         return;
+    if (exportChosen)
+        exportChosen(path);
     if (!write_file_atomically(path, csv) && saveFailed)
         saveFailed();
 }

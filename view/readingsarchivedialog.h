@@ -30,8 +30,10 @@ class ReadingsArchiveDialog : public QDialog
 public:
     ReadingsArchiveDialog(const MeasurementModel &model, const QString &folder, QWidget *parent = nullptr);
 
-    // Where the history's CSV is proposed, and what tells of a failed write.
-    void setExportPlace(const QString &folder, std::function<void()> saveFailed);
+    // Where the history's CSV is proposed, asked at each save (the folder used last for such
+    // files), what keeps the folder of the file chosen, and what tells of a failed write.
+    void setExportPlace(std::function<QString()> folder, std::function<void(const QString &path)> chosen,
+                        std::function<void()> saveFailed);
     // Lists the folder again, picks the shown block's history, and comes to the front.
     void openArchive();
     // Lists the folder again: what changed is read, the rest is known.
@@ -60,7 +62,8 @@ private:
 
     const MeasurementModel &model;
     const QString folder;
-    QString exportFolder;
+    std::function<QString()> exportFolder;
+    std::function<void(const QString &)> exportChosen;
     std::function<void()> saveFailed;
     ReadingsArchive archive;
     QVector<HistoryPoint> points;

@@ -39,6 +39,9 @@ private slots:
         // The mean outside the limits gives a negative Cpk.
         QTest::newRow("every value out") << QVector<float>{20, 30} << Limits{true, 0, 10} << "2 из 2 (100.0 %)"
                                          << "2 (100.0 %)" << "0.24" << "-0.71";
+        // A mean a hair beyond a limit: a Cpk of -0.001 has no sign left to show.
+        QTest::newRow("cpk rounding to zero from below") << QVector<float>{9, 11.01f} << Limits{true, 0, 10}
+                                                         << "1 из 2 (50.0 %)" << "1 (50.0 %)" << "1.17" << "0.00";
         // As the table colours them: 10.001 shows as 10.0 but was measured above the limit.
         QTest::newRow("cut onto a limit") << QVector<float>{10.001f, 10.09f, 5} << Limits{true, 0, 10}
                                           << "2 из 3 (66.7 %)" << "2 (66.7 %)" << "0.57" << "0.19";

@@ -463,7 +463,7 @@ private slots:
 
         ReportModel report = baseReport(values);
         report.toleranceRows = {
-            {"Допуск", "[0; 10]"}, {"Вне допуска", "3 из 21 (14.3 %)"}, {"Cp", "0.59"}, {"Cpk", "—"}};
+            {"Допуск", "[-0.5; 123457]", -0.5, 123456.7}, {"Вне допуска", "3 из 21 (14.3 %)"}, {"Cp", "0.59"}, {"Cpk", "—"}};
         const XlsxReadBack back = write(report, QString("tolerance-%1").arg(QTest::currentDataTag()));
         QVERIFY(back.isSound());
 
@@ -481,6 +481,16 @@ private slots:
         for (int i = 0; i < report.toleranceRows.size(); ++i) {
             const int row = statsRow + 5 + i;
             QCOMPARE(back.text(xlsx_ref(row, statsColumn)), report.toleranceRows.at(i).label);
+            if (report.toleranceRows.at(i).isLimits()) {
+                // Two number cells that read "[-0.5;" " 123457]" side by side.
+                const QJsonObject lower = back.cell(xlsx_ref(row, statsColumn + 1));
+                const QJsonObject upper = back.cell(xlsx_ref(row, statsColumn + 2));
+                QCOMPARE(lower.value("value").toDouble(), -0.5);
+                QCOMPARE(lower.value("numberFormat").toString(), QString(R"("["0.0";";"[-"0.0";")"));
+                QCOMPARE(upper.value("value").toDouble(), 123457.0);
+                QCOMPARE(upper.value("numberFormat").toString(), QString(R"(" "0"]";" -"0"]")"));
+                continue;
+            }
             // Cp a number with its two decimals; "—" and the count texts stay texts.
             const bool figure = report.toleranceRows.at(i).label == "Cp";
             QCOMPARE(back.type(xlsx_ref(row, statsColumn + 1)), QString(figure ? "n" : "s"));

@@ -200,6 +200,17 @@ private slots:
         QCOMPARE(QFileInfo::exists(path), writable);
         if (!writable)
             QCOMPARE(driver.seen.last().title, QStringLiteral("Ошибка"));
+        else {
+            // The next save opens in the folder chosen last, in a dialog made anew as well.
+            window.reset(new MainWindow);
+            ui = MainWindowAccess::ui(*window);
+            dialog = open_archive();
+            dialog->findChild<QTabWidget *>()->setCurrentWidget(dialog->historyTab());
+            driver.then([](QWidget *w) { QMetaObject::invokeMethod(w, "reject", Qt::QueuedConnection); });
+            dialog->findChild<QPushButton *>("block_history_export_csv")->click();
+            QTRY_COMPARE(driver.pending(), 0);
+            QCOMPARE(driver.seen.last().directory, QFileInfo(out.path()).absoluteFilePath());
+        }
     }
 };
 
