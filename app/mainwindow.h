@@ -112,8 +112,9 @@ private:
     // The language group, Quit and the stored language (menus.cpp).
     void setup_menus(UiLanguage stored);
     void switch_language(UiLanguage chosen);
-    // A few seconds of news in the status bar that the file was written.
-    void tell_file_saved(const QString &path);
+    // Asks where, in the folder used last for CSV files, and writes it there; a few seconds of
+    // news in the status bar when it is written, the failure box when not.
+    void save_csv(QWidget *parent, const QString &caption, const QString &word, const QByteArray &csv);
 
     Port port;
     MeasurementModel measurements;

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStatusBar>
-#include <QTime>
 
 #include "atomicwrite.h"
 #include "blockcsv.h"
@@ -92,19 +91,8 @@ void MainWindow::on_action_readings_archive_triggered()
 
 void MainWindow::on_action_export_csv_triggered()
 {
-    // A copy: the dialog below runs the event loop.
-    const QVector<float> values = measurements.shownBlock().values;
-    if (values.isEmpty())
-        return;
-    const QString proposal = proposed_report_path(last_folder(QStringLiteral("csv")), tr("Отчет"), form->reportNumber(),
-                                                  QTime::currentTime(), QStringLiteral("csv"));
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Сохранить блок в CSV"), proposal, QStringLiteral("(*.csv)"));
-    if (path.isEmpty())
-        return;
-    remember_folder(QStringLiteral("csv"), path);
-    if (write_file_atomically(path, block_csv(values, CsvFormat::forLocale())))
-        tell_file_saved(path);
-    else
-        show_save_failure_box();
+    // Taken at the click: the file dialog runs the event loop.
+    const QVector<float> &values = measurements.shownBlock().values;
+    if (!values.isEmpty())
+        save_csv(this, tr("Сохранить блок в CSV"), tr("Отчет"), block_csv(values, CsvFormat::forLocale()));
 }

@@ -1,16 +1,10 @@
 #include "mainwindow.h"
 
-#include <QFileDialog>
-#include <QTime>
-
-#include "atomicwrite.h"
 #include "blocksummary.h"
 #include "blocksummarydialog.h"
 #include "blockspanel.h"
 #include "reportexport.h"
-#include "reportfilename.h"
 #include "reportformpanel.h"
-#include "savefailurebox.h"
 #include "summaryreport.h"
 
 // One dialog for the window's life: it keeps its size, place and sorting between openings.
@@ -76,17 +70,7 @@ void MainWindow::summary_excel_clicked()
 
 void MainWindow::summary_csv_clicked()
 {
-    // At the click: the file dialog runs the event loop, in which a read may end.
-    const QByteArray csv = summary_csv(summary_table(measurements), CsvFormat::forLocale(QLocale::system()));
-    const QString proposal = proposed_report_path(last_folder(QStringLiteral("csv")), tr("Сводка"), form->reportNumber(),
-                                                  QTime::currentTime(), QStringLiteral("csv"));
-    const QString path =
-        QFileDialog::getSaveFileName(summaryDialog, tr("Сохранить сводку в CSV"), proposal, QStringLiteral("(*.csv)"));
-    if (path.isEmpty())
-        return;
-    remember_folder(QStringLiteral("csv"), path);
-    if (write_file_atomically(path, csv))
-        tell_file_saved(path);
-    else
-        show_save_failure_box();
+    // Taken at the click: the file dialog runs the event loop, in which a read may end.
+    save_csv(summaryDialog, tr("Сохранить сводку в CSV"), tr("Сводка"),
+             summary_csv(summary_table(measurements), CsvFormat::forLocale(QLocale::system())));
 }

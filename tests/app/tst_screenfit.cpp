@@ -99,7 +99,6 @@ private slots:
                 QTest::addRow("%dx%d %s", screen.width(), screen.height(), english ? "en" : "ru") << screen << english << 0;
         // Larger fonts scroll the columns; the window stays on the screen.
         QTest::addRow("1024x768 en, 4 steps larger") << QSize(1024, 768) << true << 4;
-        QTest::addRow("1280x720 ru, 6 steps larger") << QSize(1280, 720) << false << 6;
     }
 
     void fits()

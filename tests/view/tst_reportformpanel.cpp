@@ -18,28 +18,25 @@ class TestReportFormPanel : public QObject
 private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
 
-    // The fields the settings keep come back from the panel as they went in; the date and
-    // the report number are not kept.
+    // Each field the settings keep comes back from the one line edit it went into.
     void settingsRoundTrip()
     {
         SettingsRecord in;
-        const QList<QString SettingsRecord::*> fields = {
+        QString SettingsRecord::*const fields[] = {
             &SettingsRecord::companyName, &SettingsRecord::companyCity, &SettingsRecord::companyAddress,
             &SettingsRecord::companyPhone, &SettingsRecord::companyWebsite, &SettingsRecord::deviceName,
             &SettingsRecord::deviceType, &SettingsRecord::deviceNumber, &SettingsRecord::deviceDocumentNumber,
             &SettingsRecord::reportOperator, &SettingsRecord::reportDetailName, &SettingsRecord::reportMaterial,
             &SettingsRecord::reportBatchNumber, &SettingsRecord::comments};
-        for (int i = 0; i < fields.size(); ++i)
-            in.*fields.at(i) = QStringLiteral(" поле %1 ").arg(i);
-        in.comments += QStringLiteral("\nвторая строка");
+        int i = 0;
+        for (const auto field : fields)
+            in.*field = QStringLiteral(" поле %1 ").arg(i++);
         ReportFormPanel panel;
         panel.applySettings(in);
         SettingsRecord out;
         panel.collectSettings(out);
         for (const auto field : fields)
             QCOMPARE(out.*field, in.*field);
-        QCOMPARE(panel.formData().entries.at(0).value, in.companyName);
-        QCOMPARE(panel.comments(), in.comments);
     }
 
     void collectEntries()
