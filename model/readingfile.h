@@ -7,13 +7,43 @@
 #include <QVector>
 
 #include "block.h"
+#include "tolerance.h"
 
-// One read of the instrument as it is kept on disk.
+// The report form's entries at the time of a read: what was measured, with what, by whom.
+struct ReadingForm
+{
+    QString deviceName;
+    QString deviceType;
+    QString deviceNumber;
+    QString operatorName;
+    QString partName;
+    QString material;
+    QString batchNumber;
+
+    bool operator==(const ReadingForm &other) const
+    {
+        return deviceName == other.deviceName && deviceType == other.deviceType && deviceNumber == other.deviceNumber
+               && operatorName == other.operatorName && partName == other.partName && material == other.material
+               && batchNumber == other.batchNumber;
+    }
+};
+
+// One read of the instrument as it is kept on disk: its blocks and the record that makes it
+// traceable. A reading is written once and never rewritten.
 struct Reading
 {
+    QString id; // a UUID, lower case without braces; made at the read
     QDateTime readAt;
     QString port; // system name of the port it came through; empty when unknown
+    QString station; // the computer it was read on
+    QString programVersion;
+    ReadingForm form;
     QVector<Block> blocks;
+    // Per block, the tolerance in force at the read (source None: read without one). Empty
+    // when the reading recorded none, as files written before tolerances were kept.
+    QVector<SourcedTolerance> tolerances;
+
+    bool toleranceRecorded() const { return !blocks.isEmpty() && tolerances.size() == blocks.size(); }
 };
 
 // Why a file is not a reading.

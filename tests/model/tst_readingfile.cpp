@@ -19,7 +19,11 @@ const float inf = std::numeric_limits<float>::infinity();
 
 QByteArray written(const QVector<Block> &blocks)
 {
-    return reading_to_json({QDateTime::currentDateTime(), QStringLiteral("COM3"), blocks});
+    Reading reading;
+    reading.readAt = QDateTime::currentDateTime();
+    reading.port = QStringLiteral("COM3");
+    reading.blocks = blocks;
+    return reading_to_json(reading);
 }
 
 QByteArray file(const char *rest)

@@ -51,7 +51,11 @@ QStringList window_state(MainWindow &w)
 
 QByteArray written(const QVector<Block> &blocks)
 {
-    return reading_to_json({QDateTime::currentDateTime(), QStringLiteral("COM3"), blocks});
+    Reading reading;
+    reading.readAt = QDateTime::currentDateTime();
+    reading.port = QStringLiteral("COM3");
+    reading.blocks = blocks;
+    return reading_to_json(reading);
 }
 
 } // namespace
