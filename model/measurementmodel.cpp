@@ -43,6 +43,8 @@ void MeasurementModel::setLimitsShown(bool shown)
 
 bool MeasurementModel::setLimitValues(double min, double max)
 {
+    min = held_limit(min);
+    max = held_limit(max);
     if (current.min == min && current.max == max)
         return false;
     current.min = min;
@@ -65,7 +67,9 @@ Limits MeasurementModel::limitsOfUnit(const QString &unit) const
 
 void MeasurementModel::setUnitLimits(const UnitLimits &unitPairs)
 {
-    pairs = unitPairs;
+    pairs.clear();
+    for (auto pair = unitPairs.cbegin(); pair != unitPairs.cend(); ++pair)
+        pairs.insert(pair.key(), {held_limit(pair->min), held_limit(pair->max)});
     if (!pairs.contains(unit))
         pairs.insert(unit, {current.min, current.max});
     const auto pair = pairs.constFind(unit);

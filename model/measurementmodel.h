@@ -42,10 +42,10 @@ public:
     // Those of any unit; a unit not met yet has the pair shown last, as it would start from.
     Limits limitsOfUnit(const QString &unit) const;
     void setLimitsShown(bool shown);
-    // Sets the pair of the shown block's unit. False, emitting nothing, when the limits are
-    // those already.
+    // Sets the pair of the shown block's unit, held as held_limit() holds a limit. False,
+    // emitting nothing, when the limits are those already.
     bool setLimitValues(double min, double max);
-    // Every unit's pair, for the settings; set from them before any block is shown.
+    // Every unit's pair, for the settings; set from them (held as above) before any block is shown.
     const UnitLimits &unitLimits() const { return pairs; }
     void setUnitLimits(const UnitLimits &unitPairs);
 

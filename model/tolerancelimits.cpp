@@ -1,5 +1,6 @@
 #include "tolerancelimits.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "valuetext.h"
@@ -41,6 +42,12 @@ bool Limits::isOutside(float v) const
     if (std::isnan(v))
         return false;
     return below(v, min) || above(v, max);
+}
+
+double held_limit(double limit)
+{
+    // Rounded as a spin box of one decimal rounds what it is given, then bounded by its range.
+    return std::clamp(QString::number(limit, 'f', 1).toDouble(), -999999.0, 999999.0);
 }
 
 QString limits_text(double lo, double hi)

@@ -27,6 +27,10 @@ struct Limits
     bool operator!=(const Limits &other) const { return !(*this == other); }
 };
 
+// A limit as the model holds it, whatever brought it (a limit box, the settings file): to one
+// decimal, within ±999999, the rule of the limit boxes, so that what they show is what is held.
+double held_limit(double limit);
+
 // "[44; 46]": the limits with 6 significant digits.
 QString limits_text(double lo, double hi);
 

@@ -3,18 +3,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-#include <algorithm>
-#include <cmath>
-
-namespace {
-
-double as_box_holds(double limit)
-{
-    return std::clamp(std::round(limit * 10.0) / 10.0, -999999.0, 999999.0);
-}
-
-} // namespace
-
 QJsonValue unit_limits_to_json(const UnitLimits &pairs)
 {
     QJsonObject record;
@@ -33,7 +21,7 @@ UnitLimits unit_limits_from_json(const QJsonValue &record)
         const QJsonArray pair = entry.value().toArray();
         if (entry.key().isEmpty() || pair.size() != 2 || !pair.at(0).isDouble() || !pair.at(1).isDouble())
             continue;
-        pairs.insert(entry.key(), {as_box_holds(pair.at(0).toDouble()), as_box_holds(pair.at(1).toDouble())});
+        pairs.insert(entry.key(), {pair.at(0).toDouble(), pair.at(1).toDouble()});
     }
     return pairs;
 }

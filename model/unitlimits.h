@@ -21,8 +21,7 @@ using UnitLimits = QMap<QString, LimitPair>;
 // The settings' record of the pairs: {"HRC": [44, 46], …}. The unit "" is left out: the two
 // plain limit keys hold its pair, as they did before units had limits of their own.
 QJsonValue unit_limits_to_json(const UnitLimits &pairs);
-// Entries that are not two numbers are passed by; the numbers are taken as the limit boxes
-// hold them, to one decimal within ±999999.
+// Entries that are not two numbers are passed by; the model holds the numbers to its rule.
 UnitLimits unit_limits_from_json(const QJsonValue &record);
 
 #endif // UNITLIMITS_H

@@ -204,8 +204,31 @@ private slots:
         expected.remove("");
         QCOMPARE(unit_limits_from_json(record), expected);
         const QJsonObject odd{{"HV", QJsonArray{1.26, 2e7}}, {"A", QJsonArray{1}}, {"B", "x"}, {"C", QJsonArray{"1", 2}}};
-        QCOMPARE(unit_limits_from_json(odd), (UnitLimits{{"HV", {1.3, 999999}}}));
+        QCOMPARE(unit_limits_from_json(odd), (UnitLimits{{"HV", {1.26, 2e7}}}));
         QVERIFY(unit_limits_from_json(QJsonValue()).isEmpty());
+    }
+
+    // Whatever brings a limit (a box, the settings file), the model holds it as the boxes do.
+    void held_limits_data()
+    {
+        QTest::addColumn<double>("given");
+        QTest::addColumn<double>("held");
+        QTest::newRow("one decimal") << 2.36 << 2.4;
+        QTest::newRow("above the range") << 1e7 << 999999.0;
+        QTest::newRow("below the range") << -2e7 << -999999.0;
+        QTest::newRow("as it is") << -46.5 << -46.5;
+    }
+
+    void held_limits()
+    {
+        QFETCH(double, given);
+        QFETCH(double, held);
+        MeasurementModel model;
+        model.setUnitLimits({{"", {given, 0}}, {"HV", {0, given}}});
+        QCOMPARE(model.limits().min, held);
+        QCOMPARE(model.limitsOfUnit("HV").max, held);
+        model.setLimitValues(given, given);
+        QCOMPARE(model.limits(), Limits({false, held, held}));
     }
 
     void value_title_data()
