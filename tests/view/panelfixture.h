@@ -11,8 +11,7 @@
 #include "measurementmodel.h"
 #include "panelaccess.h"
 
-// The blocks and the plots panel over one model, side by side, without the window; their
-// widgets' signals go where the window's slots send them.
+// The blocks and the plots panel over one model, side by side, without the window.
 struct Panels
 {
     MeasurementModel model;
@@ -27,17 +26,6 @@ struct Panels
         layout->addWidget(plots);
         blocks->setModel(&model);
         plots->setModel(&model);
-        Ui::PlotsPanel *ui = PanelAccess::ui(*plots);
-        for (QDoubleSpinBox *box : {ui->limits_min, ui->limits_max})
-            QObject::connect(box, &QDoubleSpinBox::editingFinished, plots, &PlotsPanel::commitLimitValues);
-        QObject::connect(ui->graphs_limits_min, &QDoubleSpinBox::editingFinished, plots, &PlotsPanel::applyRangeMin);
-        QObject::connect(ui->graphs_limits_max, &QDoubleSpinBox::editingFinished, plots, &PlotsPanel::applyRangeMax);
-        QObject::connect(ui->set_limits_checkbox, &QCheckBox::stateChanged, plots,
-                         [this] { model.setLimitsShown(plots->limitsTicked()); });
-        QObject::connect(plots, &PlotsPanel::valueRangeChanged, plots, &PlotsPanel::showValueRange);
-        QListWidget *list = PanelAccess::ui(*blocks)->block_names_list;
-        QObject::connect(list, &QListWidget::itemDoubleClicked, blocks,
-                         [this](QListWidgetItem *item) { blocks->showBlockOfRow(blocks->rowOf(item)); });
     }
 };
 
@@ -70,7 +58,7 @@ inline void show_values(Panels &p, const QVector<float> &values)
     show_block(p, 0);
 }
 
-// A limit typed into its box, which is then left.
+// A limit or a plot range typed into its box, which is then left.
 inline void type_limit(QDoubleSpinBox *box, double value)
 {
     box->setValue(value);

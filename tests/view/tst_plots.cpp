@@ -246,19 +246,38 @@ private slots:
             QCOMPARE(keys_of(ui->graph->graph(1)), outKeys);
     }
 
+    // Fault: after a double click on one block and a single click on another, toggling the
+    // limits or editing one drew the other block's plots beside the first one's table and
+    // statistics.
+    void single_click_changes_nothing_shown()
+    {
+        set_blocks(*w, {{"1 HRC", {1, 2, 3, 4}}, {"2 HB", {70, 80, 90}}});
+        show_block(*w, 0);
+        ui->block_names_list->setCurrentRow(1);
+        ui->set_limits_checkbox->setChecked(false);
+        ui->set_limits_checkbox->setChecked(true);
+        type_limit(ui->limits_min, 0.0);
+        type_limit(ui->limits_max, 3.5);
+
+        QCOMPARE(ui->graph->graph(0)->dataCount(), 4);
+        QCOMPARE(ui->graph->graph(0)->data()->at(3)->value, 4.0);
+        QCOMPARE(ui->graph->graph(1)->dataCount(), 1); // 4 lies above 3.5
+        QCOMPARE(ui->graph->xAxis->range().upper, 5.0);
+        QCOMPARE(ui->mean_box->value(), 2.5);
+        QCOMPARE(w->model.shownBlock().name, QStringLiteral("1 HRC"));
+    }
+
     void limit_boxes_redraw_at_once()
     {
         set_limits(*w, 0.0, 5.0, true);
         show_values(*w, {1, 4});
         QCOMPARE(ui->graph->graphCount(), 1);
 
-        ui->limits_max->setValue(3.0);
-        w->plots->commitLimitValues();
+        type_limit(ui->limits_max, 3.0);
         QCOMPARE(ui->graph->graphCount(), 2);
         QCOMPARE(w->plots->plots()->diagramMaxLine()->point1->coords().y(), 3.0);
 
-        ui->limits_min->setValue(2.0);
-        w->plots->commitLimitValues();
+        type_limit(ui->limits_min, 2.0);
         QCOMPARE(keys_of(ui->graph->graph(1)), (QVector<double>{1, 2}));
         QCOMPARE(w->plots->plots()->graphMinLine()->point1->coords().y(), 2.0);
     }
@@ -305,13 +324,7 @@ private slots:
         QCOMPARE(ui->graphs_limits_min->value(), startLower);
         QCOMPARE(ui->graphs_limits_max->value(), startUpper);
 
-        if (editMin) {
-            ui->graphs_limits_min->setValue(typed);
-            w->plots->applyRangeMin();
-        } else {
-            ui->graphs_limits_max->setValue(typed);
-            w->plots->applyRangeMax();
-        }
+        type_limit(editMin ? ui->graphs_limits_min : ui->graphs_limits_max, typed);
         expect_value_range(lower, upper);
         QCOMPARE(ui->graphs_limits_min->value(), boxMin);
         QCOMPARE(ui->graphs_limits_max->value(), boxMax);
@@ -372,8 +385,7 @@ private slots:
         ui->diagram->xAxis->setRange(0.5, 2.5);
         QCOMPARE(graphReplots.count(), 2);
         QCOMPARE(diagramReplots.count(), 2);
-        ui->graphs_limits_max->setValue(9);
-        w->plots->applyRangeMax();
+        type_limit(ui->graphs_limits_max, 9);
         QCOMPARE(graphReplots.count(), 3);
         QCOMPARE(diagramReplots.count(), 3);
 

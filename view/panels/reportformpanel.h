@@ -34,7 +34,6 @@ public:
 
     // The entries under their section headings, as the form captions them now.
     ReportData formData() const;
-    QString reportNumber() const;
     QString commentsCaption() const;
     QString comments() const;
 

@@ -28,6 +28,12 @@ BlocksPanel::BlocksPanel(QWidget *parent)
         box->setSpecialValueText(no_figure_text());
     }
     ui->block_names_list->installEventFilter(this); // Enter shows the current row
+    connect(ui->block_names_list, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { showBlockOfRow(ui->block_names_list->row(item)); });
+    connect(ui->button_read_data, &QPushButton::clicked, this, &BlocksPanel::readRequested);
+    connect(ui->button_export_to_PDF, &QPushButton::clicked, this, [this] { emit exportRequested(ReportFormat::Pdf); });
+    connect(ui->button_export_to_excel, &QPushButton::clicked, this,
+            [this] { emit exportRequested(ReportFormat::Workbook); });
     retranslate();
 }
 
@@ -51,11 +57,6 @@ void BlocksPanel::showBlockOfRow(int row)
     // A row the list has but the blocks not is passed by.
     if (model && model->showBlock(row))
         ui->block_names_list->setCurrentRow(row);
-}
-
-int BlocksPanel::rowOf(QListWidgetItem *item) const
-{
-    return ui->block_names_list->row(item);
 }
 
 // A read and an opened reading alike: the list is filled anew, and nothing of the old

@@ -16,8 +16,16 @@ PlotsPanel::PlotsPanel(QWidget *parent)
         new DecimalSeparatorKeys(box);
     blockPlots = new BlockPlots(ui->graph, ui->diagram, this);
     const auto rangeChanged = qOverload<const QCPRange &>(&QCPAxis::rangeChanged);
-    connect(ui->graph->yAxis, rangeChanged, this, &PlotsPanel::valueRangeChanged);
-    connect(ui->diagram->yAxis, rangeChanged, this, &PlotsPanel::valueRangeChanged);
+    connect(ui->graph->yAxis, rangeChanged, this, &PlotsPanel::showValueRange);
+    connect(ui->diagram->yAxis, rangeChanged, this, &PlotsPanel::showValueRange);
+    connect(ui->limits_min, &QDoubleSpinBox::editingFinished, this, &PlotsPanel::commitLimitValues);
+    connect(ui->limits_max, &QDoubleSpinBox::editingFinished, this, &PlotsPanel::commitLimitValues);
+    connect(ui->graphs_limits_min, &QDoubleSpinBox::editingFinished, this, &PlotsPanel::applyRangeMin);
+    connect(ui->graphs_limits_max, &QDoubleSpinBox::editingFinished, this, &PlotsPanel::applyRangeMax);
+    connect(ui->set_limits_checkbox, &QCheckBox::stateChanged, this, [this] {
+        if (model)
+            model->setLimitsShown(ui->set_limits_checkbox->isChecked());
+    });
 }
 
 PlotsPanel::~PlotsPanel()
@@ -86,29 +94,16 @@ void PlotsPanel::showToleranceFigures()
 
 void PlotsPanel::commitLimitValues()
 {
-    if (!model->setLimitValues(typedMin(), typedMax()))
+    if (model && !model->setLimitValues(ui->limits_min->value(), ui->limits_max->value()))
         plotShownBlock();
 }
 
-double PlotsPanel::typedMin() const
+void PlotsPanel::keepTypedLimits()
 {
-    return ui->limits_min->value();
-}
-
-double PlotsPanel::typedMax() const
-{
-    return ui->limits_max->value();
-}
-
-void PlotsPanel::setTypedLimits(double min, double max)
-{
-    ui->limits_min->setValue(min);
-    ui->limits_max->setValue(max);
-}
-
-bool PlotsPanel::limitsTicked() const
-{
-    return ui->set_limits_checkbox->isChecked();
+    if (!model)
+        return;
+    const QSignalBlocker quiet(model);
+    model->setLimitValues(ui->limits_min->value(), ui->limits_max->value());
 }
 
 void PlotsPanel::setLimitsTicked(bool ticked)

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "reportdata.h"
+
 class BlockPlots;
 class MeasurementModel;
 class QCPRange;
@@ -11,19 +13,9 @@ QT_BEGIN_NAMESPACE
 namespace Ui { class PlotsPanel; }
 QT_END_NAMESPACE
 
-// What the plot-range boxes and the report check boxes ask of a report's plots.
-struct PlotsReportChoice
-{
-    bool graph = true;
-    bool diagram = true;
-    bool tolerance = false;
-    double valueMin = 0; // the value axis as the plot-range boxes set it
-    double valueMax = 5;
-};
-
 // The middle column: the graph and the bar diagram of the shown block, their ranges,
 // the limits with their check box and the tolerance figures, all from the measurement
-// model. Typed limits and ranges come in through the methods the window's slots call.
+// model. Typed limits and the check box go to the model, a typed range to both plots.
 class PlotsPanel : public QWidget
 {
     Q_OBJECT
@@ -35,21 +27,10 @@ public:
     // Shown from now on; the panel follows its changes.
     void setModel(MeasurementModel *model);
 
-    // The typed limits go to the model; leaving a box redraws the block even when they
-    // stay, and the plots' ranges go back to the block's, as they always have.
-    void commitLimitValues();
-    // The two boxes' values as they hold them (one decimal, within their range).
-    double typedMin() const;
-    double typedMax() const;
-    void setTypedLimits(double min, double max);
-    bool limitsTicked() const;
+    // A limit still being typed goes to the model as leaving its box would take it, with
+    // nothing redrawn: for a window that is closing.
+    void keepTypedLimits();
     void setLimitsTicked(bool ticked);
-
-    // A typed plot range goes to both plots; min above max pushes max up, and the other way round.
-    void applyRangeMin();
-    void applyRangeMax();
-    // The range boxes follow the plots' value axis.
-    void showValueRange(const QCPRange &range);
 
     // Shift held: the wheel zooms the value axis instead of the key axis.
     void setZoomOrientation(Qt::Orientations orientation);
@@ -60,10 +41,15 @@ public:
 
     BlockPlots *plots() const { return blockPlots; }
 
-signals:
-    void valueRangeChanged(const QCPRange &range);
-
 private:
+    // The typed limits go to the model; leaving a box redraws the block even when they
+    // stay, and the plots' ranges go back to the block's, as they always have.
+    void commitLimitValues();
+    // A typed plot range goes to both plots; min above max pushes max up, and the other way round.
+    void applyRangeMin();
+    void applyRangeMax();
+    // The range boxes follow the plots' value axis.
+    void showValueRange(const QCPRange &range);
     void plotShownBlock();
     void limitValuesChanged();
     void limitsShownChanged();

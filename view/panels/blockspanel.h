@@ -4,12 +4,12 @@
 #include <QList>
 #include <QWidget>
 
+#include "reportdata.h"
+
 class BlockTableModel;
 class MeasurementModel;
 class QAbstractButton;
-class QListWidgetItem;
 class TableHint;
-struct StatisticsCaptions;
 
 QT_BEGIN_NAMESPACE
 namespace Ui { class BlocksPanel; }
@@ -17,7 +17,7 @@ QT_END_NAMESPACE
 
 // The left column: the read and report buttons, the list of blocks, the shown block's
 // values and its statistics, all shown from the measurement model. A double click or
-// Enter on a row shows that block.
+// Enter on a row shows that block; the buttons say what the operator asks for.
 class BlocksPanel : public QWidget
 {
     Q_OBJECT
@@ -31,7 +31,6 @@ public:
 
     // The block of that row, as a double click on it shows it; the row becomes current.
     void showBlockOfRow(int row);
-    int rowOf(QListWidgetItem *item) const;
 
     // The read button follows the link; a read holds the report buttons too until the
     // blocks it brings are shown.
@@ -45,6 +44,10 @@ public:
     StatisticsCaptions statisticsCaptions() const;
 
     void retranslate();
+
+signals:
+    void readRequested();
+    void exportRequested(ReportFormat format);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -61,16 +64,6 @@ private:
     TableHint *hint;
 
     friend struct PanelAccess;
-};
-
-// The statistics box's caption and its four rows' labels.
-struct StatisticsCaptions
-{
-    QString title;
-    QString minimum;
-    QString maximum;
-    QString mean;
-    QString stdev;
 };
 
 #endif // BLOCKSPANEL_H

@@ -42,6 +42,7 @@ ReportFormPanel::ReportFormPanel(QWidget *parent)
 {
     ui->setupUi(this);
     ui->report_date_edit->setDate(QDate::currentDate());
+    connect(ui->logo_action, &QPushButton::clicked, this, &ReportFormPanel::addOrRemoveLogo);
     retranslate();
     // The logo label is sized from report_number's width, which is known only once
     // the layout has run, that is from the event loop.
@@ -121,11 +122,6 @@ ReportData ReportFormPanel::formData() const
     data.reportNumber = ui->report_number->text();
     data.operatorName = ui->report_operator->text();
     return data;
-}
-
-QString ReportFormPanel::reportNumber() const
-{
-    return ui->report_number->text();
 }
 
 QString ReportFormPanel::commentsCaption() const
