@@ -3,9 +3,11 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "atomicwrite.h"
 
 QString configFilePath()
 {
@@ -17,7 +19,20 @@ QString configFilePath()
     return folder + QStringLiteral("/config.json");
 }
 
-QString readingsFolderPath()
+SettingsRecord read_settings_file()
+{
+    QFile file(configFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return SettingsRecord();
+    return settings_from_json(file.readAll());
+}
+
+bool write_settings_file(const SettingsRecord &record)
+{
+    return write_file_atomically(configFilePath(), settings_to_json(record));
+}
+
+QString readings_folder_path()
 {
     const QString config = configFilePath();
     if (config.isEmpty())

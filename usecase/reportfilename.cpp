@@ -1,13 +1,10 @@
 #include "reportfilename.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTime>
 
-#include "atomicwrite.h"
 #include "settingsfile.h"
-#include "settingsrecord.h"
 
 QString report_root_folder()
 {
@@ -35,21 +32,9 @@ QString proposed_report_path(const QString &root, const QString &word, const QSt
     return root + word + middle + time.toString(QStringLiteral("hh_mm_ss")) + QLatin1Char('.') + extension;
 }
 
-namespace {
-
-SettingsRecord settings()
-{
-    QFile file(configFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return SettingsRecord();
-    return settings_from_json(file.readAll());
-}
-
-} // namespace
-
 QString last_folder(const QString &extension)
 {
-    const QString folder = settings().lastFolders.value(extension);
+    const QString folder = read_settings_file().lastFolders.value(extension);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return report_root_folder();
     return QDir::toNativeSeparators(QDir(folder).absolutePath() + QLatin1Char('/'));
@@ -57,10 +42,10 @@ QString last_folder(const QString &extension)
 
 void remember_folder(const QString &extension, const QString &filePath)
 {
-    SettingsRecord config = settings();
+    SettingsRecord config = read_settings_file();
     const QString folder = QFileInfo(filePath).absolutePath();
     if (config.lastFolders.value(extension) == folder)
         return;
     config.lastFolders.insert(extension, folder);
-    write_file_atomically(configFilePath(), settings_to_json(config));
+    write_settings_file(config);
 }
