@@ -1,5 +1,4 @@
 #include "fontsize.h"
-#include "mainwindow.h"
 #include "windowplace.h"
 
 #include <QAction>
@@ -10,13 +9,13 @@
 
 namespace {
 
-QFont withPointSize(QFont font, int pointSize)
+QFont with_point_size(QFont font, int pointSize)
 {
     font.setPointSize(pointSize);
     return font;
 }
 
-void setAxisFonts(QCPAxis *axis, const QFont &font)
+void set_axis_fonts(QCPAxis *axis, const QFont &font)
 {
     if (!axis)
         return;
@@ -33,9 +32,9 @@ void applyFontSize(QWidget *widget, int pointSize)
         return;
 
     if (QApplication::font().pointSize() != pointSize)
-        QApplication::setFont(withPointSize(QApplication::font(), pointSize));
+        QApplication::setFont(with_point_size(QApplication::font(), pointSize));
 
-    widget->setFont(withPointSize(widget->font(), pointSize));
+    widget->setFont(with_point_size(widget->font(), pointSize));
 
     const QObjectList children = widget->children();
     for (QObject *child : children) {
@@ -44,7 +43,7 @@ void applyFontSize(QWidget *widget, int pointSize)
     }
 
     if (auto *menu = qobject_cast<QMenu *>(widget)) {
-        const QFont font = withPointSize(menu->font(), pointSize);
+        const QFont font = with_point_size(menu->font(), pointSize);
         menu->setFont(font);
         const QList<QAction *> actions = menu->actions();
         for (QAction *action : actions)
@@ -52,24 +51,18 @@ void applyFontSize(QWidget *widget, int pointSize)
     }
 
     if (auto *plot = qobject_cast<QCustomPlot *>(widget)) {
-        const QFont font = withPointSize(plot->font(), pointSize);
-        setAxisFonts(plot->xAxis, font);
-        setAxisFonts(plot->yAxis, font);
-        setAxisFonts(plot->xAxis2, font);
-        setAxisFonts(plot->yAxis2, font);
+        const QFont font = with_point_size(plot->font(), pointSize);
+        set_axis_fonts(plot->xAxis, font);
+        set_axis_fonts(plot->yAxis, font);
+        set_axis_fonts(plot->xAxis2, font);
+        set_axis_fonts(plot->yAxis2, font);
         // The plot paints from its buffers; without a replot the old fonts would stay on screen.
         plot->replot(QCustomPlot::rpQueuedReplot);
     }
 }
 
-void MainWindow::on_action_font_size_increase_triggered()
+void step_font_size(QWidget *window, int step)
 {
-    applyFontSize(this, font().pointSize() + 1);
-    fitColumnsIntoScreen(this);
-}
-
-void MainWindow::on_action_font_size_decrease_triggered()
-{
-    applyFontSize(this, font().pointSize() - 1);
-    fitColumnsIntoScreen(this);
+    applyFontSize(window, window->font().pointSize() + step);
+    fit_columns_into_screen(window);
 }

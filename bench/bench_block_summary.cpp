@@ -104,7 +104,7 @@ int main(int argc, char **argv)
     std::printf("sort by Cpk:              median %.1f ms\n", median(sorts));
 
     QTemporaryDir dir;
-    const SummaryReportModel report = w.collect_summary_model(false);
+    const SummaryReportModel report = MainWindowAccess::reports(w).collect_summary_model(false);
     QElapsedTimer clock;
     clock.start();
     const bool pdf = write_summary_pdf(report, dir.filePath(QStringLiteral("summary.pdf")));

@@ -80,7 +80,7 @@ int main(int argc, char **argv)
     listPorts({});
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
     const int readingCount = 2000;
-    if (!make_folder(readingsFolderPath(), readingCount, 10, 100)) {
+    if (!make_folder(readings_folder_path(), readingCount, 10, 100)) {
         std::printf("the readings could not be written\n");
         return 1;
     }

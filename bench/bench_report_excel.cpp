@@ -64,22 +64,29 @@ int main(int argc, char *argv[])
     for (const int n : {1000, 65535}) {
         MainWindowAccess::measurements(w).setBlocks({{"7 HRC", block(n)}});
         ui->block_names_list->setCurrentRow(0);
-        w.on_block_names_list_itemDoubleClicked(ui->block_names_list->item(0));
+        emit ui->block_names_list->itemDoubleClicked(ui->block_names_list->item(0));
         const int runs = n > 10000 ? 3 : 7;
         const QString path = dir.filePath(QString("bench-%1.xlsx").arg(n));
 
         ui->report_graph_checkbox->setChecked(false);
         ui->report_diagram_checkbox->setChecked(false);
-        const double plain = median_ms(runs, [&] { w.export_to_excel(path, false); MainWindowAccess::finishReport(w); });
+        const auto export_workbook = [&] { MainWindowAccess::exportReport(w, ReportFormat::Workbook, path, false); };
+        const double plain = median_ms(runs, [&] {
+            export_workbook();
+            MainWindowAccess::finishReport(w);
+        });
         const qint64 bytes = QFileInfo(path).size();
 
         ui->report_graph_checkbox->setChecked(true);
         ui->report_diagram_checkbox->setChecked(true);
-        const double withPlots = median_ms(runs, [&] { w.export_to_excel(path, false); MainWindowAccess::finishReport(w); });
-        const ExportFigures figures = measure_export(w, [&] { w.export_to_excel(path, false); });
+        const double withPlots = median_ms(runs, [&] {
+            export_workbook();
+            MainWindowAccess::finishReport(w);
+        });
+        const ExportFigures figures = measure_export(w, export_workbook);
 
         ReportModel report;
-        report.data = w.collect_report_data();
+        report.data = MainWindowAccess::reports(w).collect_report_data();
         report.statistics = {{"Min", 0}, {"Max", 199.9}, {"Среднее", 100}, {"σ", 57.7}};
         report.mean = 100;
         XlsxDocument doc;

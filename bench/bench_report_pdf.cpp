@@ -60,12 +60,12 @@ int main(int argc, char **argv)
     }
     for (const int n : sizes) {
         MainWindowAccess::measurements(window).setBlocks({{QStringLiteral("1 HRC"), make_values(n)}});
-        window.on_block_names_list_itemDoubleClicked(ui->block_names_list->item(0));
         ui->block_names_list->setCurrentRow(0);
+        emit ui->block_names_list->itemDoubleClicked(ui->block_names_list->item(0));
         app.processEvents();
 
         const QString path = home.filePath(QStringLiteral("bench-%1.pdf").arg(n));
-        const ExportFigures figures = measure_export(window, [&] { window.export_to_pdf(path, true); });
+        const ExportFigures figures = measure_export(window, [&] { MainWindowAccess::exportReport(window, ReportFormat::Pdf, path, true); });
         std::printf("PDF export, %5d values: %8.2f s, peak %6.0f MiB, longest pause %5.0f ms, %8.1f KiB\n", n,
                     figures.seconds, figures.peakMiB, figures.longestPauseMs, QFileInfo(path).size() / 1024.0);
         std::fflush(stdout);

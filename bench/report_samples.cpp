@@ -96,32 +96,32 @@ int main(int argc, char **argv)
         window.resize(1280, 900);
         window.show();
         QCoreApplication::processEvents();
-        if (english)
-            window.on_actionEN_triggered();
         WindowForm *ui = MainWindowAccess::ui(window);
+        if (english)
+            ui->actionEN->trigger();
         MainWindowAccess::logo(window) = sample_logo();
         fill_form(ui, english);
         const QString language = english ? QStringLiteral("en") : QStringLiteral("ru");
         for (const int n : sizes) {
             MainWindowAccess::measurements(window).setBlocks({{QStringLiteral("1 HRC"), sample_values(n)}});
             ui->block_names_list->setCurrentRow(0);
-            window.on_block_names_list_itemDoubleClicked(ui->block_names_list->item(0));
+            emit ui->block_names_list->itemDoubleClicked(ui->block_names_list->item(0));
             QCoreApplication::processEvents();
 
             const QString stem = target.filePath(QStringLiteral("%1-%2").arg(language).arg(n));
             int before = int(viewer.urls.size());
-            window.export_to_pdf(stem + QStringLiteral(".pdf"), english);
+            MainWindowAccess::exportReport(window, ReportFormat::Pdf, stem + QStringLiteral(".pdf"), english);
             if (!wait_for_viewer(viewer, before))
                 return 1;
             before = int(viewer.urls.size());
-            window.export_to_excel(stem + QStringLiteral(".xlsx"), english);
+            MainWindowAccess::exportReport(window, ReportFormat::Workbook, stem + QStringLiteral(".xlsx"), english);
             if (!wait_for_viewer(viewer, before))
                 return 1;
             out << stem << ".pdf, .xlsx\n";
             out.flush();
         }
         if (english)
-            window.on_actionRU_triggered();
+            ui->actionRU->trigger();
     }
     return 0;
 }

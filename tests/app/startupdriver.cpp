@@ -98,16 +98,16 @@ void writeReports(QMainWindow *main)
     ui->report_graph_checkbox->setChecked(true);
     ui->report_diagram_checkbox->setChecked(true);
     for (const QSize &size : {QSize(600, 400), QSize(522, 313)}) {
-        ReportModel model = window->collect_report_model(true, size);
+        ReportModel model = MainWindowAccess::reports(*window).collect_report_model(true, size);
         model.finishPlots();
         QStringList sizes;
         for (const QImage &picture : std::as_const(model.plots))
             sizes << QString("%1x%2").arg(picture.width()).arg(picture.height());
         say("pictures\t" + sizes.join('\t'));
     }
-    window->export_to_pdf(folder + "/report.pdf", true);
+    MainWindowAccess::exportReport(*window, ReportFormat::Pdf, folder + "/report.pdf", true);
     MainWindowAccess::finishReport(*window);
-    window->export_to_excel(folder + "/report.xlsx", true);
+    MainWindowAccess::exportReport(*window, ReportFormat::Workbook, folder + "/report.xlsx", true);
     MainWindowAccess::finishReport(*window);
 }
 

@@ -1,9 +1,12 @@
-// A block read from the emulated instrument, shown by a double click and
-// exported through the PDF button, read back in Russian and in English.
+// A block read from the emulated instrument, shown by a double click and exported through
+// the PDF and the Excel button, read back in Russian and in English; the reports' pictures
+// drawn from the block, whatever the plots on screen show.
 #include <QtTest>
 
 #include <QListWidget>
 #include <QTemporaryDir>
+
+#include <qcustomplot.h>
 
 #include "instrumentemulator.h"
 #include "instrumentfixture.h"
@@ -12,6 +15,7 @@
 #include "pdftools.h"
 #include "settingssandbox.h"
 #include "urlcatcher.h"
+#include "xlsxreader.h"
 
 class TestPdfEndToEnd : public QObject
 {
@@ -40,7 +44,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         if (english)
-            w.on_actionEN_triggered();
+            ui->actionEN->trigger();
 
         InstrumentEmulator emulator;
         emulator.setBlocks({EmulatedBlock::named(QStringLiteral("1 HB"), {200.0f, 210.0f}),
@@ -125,6 +129,81 @@ private slots:
         QCOMPARE(rows.value(expected.size()), words(signature));
         QCOMPARE(pdf_pictures(path).count(QStringLiteral("600x400")), 2);
         QCOMPARE(rows.size(), expected.size() + 1); // nothing else, no device section
+
+        // The same block's workbook through its button.
+        const QString xlsx = dir.filePath(english ? QStringLiteral("en.xlsx") : QStringLiteral("ru.xlsx"));
+        driver.then(ModalDriver::chooseFile(xlsx)).then(ModalDriver::press(QMessageBox::Yes));
+        QTest::mouseClick(ui->button_export_to_excel, Qt::LeftButton);
+        MainWindowAccess::finishReport(w);
+        QCOMPARE(driver.unexpected, 0);
+        QCOMPARE(driver.seen.at(2).title, english ? QStringLiteral("Export to Excel") : QStringLiteral("Экспорт в Excel"));
+        QCOMPARE(viewer.urls.last(), QUrl::fromLocalFile(xlsx));
+        const XlsxReadBack back = read_xlsx(xlsx);
+        QVERIFY2(back.ok, qPrintable(back.error));
+        QVERIFY(back.json.value("invalidNumbers").toArray().isEmpty());
+        QCOMPARE(back.text("A1"), english ? QString("Company information") : QString("Данные о компании"));
+        // "Yes": all fifteen entries under three headings, then the title.
+        QCOMPARE(back.text("A20"), english ? QString("TEST REPORT") : QString("ОТЧЕТ О ПРОВЕДЕНИИ КОНТРОЛЯ"));
+        QCOMPARE(back.text("B21"), QString("HRC"));
+        QCOMPARE(back.value("B22").toDouble(), 5.0);
+        QCOMPARE(back.text("H21"), english ? QString("Data statistics") : QString("Статистика"));
+        QCOMPARE(back.value("I23").toDouble(), ui->max_box->value()); // as the box shows it
+    }
+
+    // The pictures show the whole block, whatever the plots on screen are zoomed to, and an
+    // export leaves those plots as they were: their constraints, and following the window.
+    void picturesOfTheBlockNotOfTheScreen()
+    {
+        viewer.urls.clear();
+        MainWindow w;
+        WindowForm *ui = MainWindowAccess::ui(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.resize(1300, 1000);
+        QVector<float> values;
+        for (int i = 0; i < 40; ++i)
+            values << float(i % 9);
+        MainWindowAccess::measurements(w).setBlocks({{QStringLiteral("1 HV"), values}});
+        emit ui->block_names_list->itemDoubleClicked(ui->block_names_list->item(0));
+        ui->set_limits_checkbox->setChecked(true);
+        ui->report_graph_checkbox->setChecked(true);
+        ui->report_diagram_checkbox->setChecked(true);
+        ui->graph->setMinimumSize(120, 90); // a constraint of the plot's own
+        const QSize diagramMinimum = ui->diagram->minimumSize();
+
+        const auto export_pdf = [&](const QString &name) {
+            const QString path = dir.filePath(name);
+            ModalDriver driver;
+            driver.then(ModalDriver::chooseFile(path)).then(ModalDriver::press(QMessageBox::No));
+            QTest::mouseClick(ui->button_export_to_PDF, Qt::LeftButton);
+            MainWindowAccess::finishReport(w);
+            return path;
+        };
+        const QString whole = export_pdf(QStringLiteral("whole.pdf"));
+        QTest::qWait(50);
+        const QSize graphBefore = ui->graph->size();
+        ui->graph->xAxis->setRange(2, 7);
+        ui->diagram->xAxis->moveRange(1.5);
+        const QString zoomed = export_pdf(QStringLiteral("zoomed.pdf"));
+        QCOMPARE(viewer.urls, (QList<QUrl>{QUrl::fromLocalFile(whole), QUrl::fromLocalFile(zoomed)}));
+        QCOMPARE(pdf_pictures(zoomed), QStringList({"600x400", "600x400"}));
+        const QString prefix = dir.filePath(QStringLiteral("zoom"));
+        QCOMPARE(QProcess::execute(QStringLiteral("pdfimages"), {QStringLiteral("-png"), whole, prefix + "a"}), 0);
+        QCOMPARE(QProcess::execute(QStringLiteral("pdfimages"), {QStringLiteral("-png"), zoomed, prefix + "b"}), 0);
+        for (const QString &picture : {QStringLiteral("-000.png"), QStringLiteral("-001.png")})
+            QVERIFY(QImage(prefix + "a" + picture) == QImage(prefix + "b" + picture));
+
+        QCOMPARE(ui->graph->minimumSize(), QSize(120, 90));
+        QCOMPARE(ui->graph->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+        QCOMPARE(ui->diagram->minimumSize(), diagramMinimum);
+        QCOMPARE(ui->graph->size(), graphBefore);
+        w.resize(1500, 1300);
+        QTRY_VERIFY(ui->graph->height() > graphBefore.height());
+
+        // A double click on a plot shows the whole block there again.
+        QTest::mouseDClick(ui->diagram, Qt::LeftButton, {}, ui->diagram->rect().center());
+        QCOMPARE(ui->graph->xAxis->range().lower, 0.0);
+        QCOMPARE(ui->graph->xAxis->range().upper, 41.0);
     }
 
 private:

@@ -1,19 +1,16 @@
-// The summary's exports from the dialog's buttons, as the operator writes them: the file
-// dialog's proposal, the empty-field question, the locked-file check, the writing away from
-// the window with the busy bar, the viewer or the failure box; CSV in the system's format.
+// The summary's exports as the dialog's buttons ask for them, with an operator who answers from
+// lists: the reports with or without the empty fields, in English, and the CSV in the system's
+// format.
 #include <QtTest>
 
 #include <QProcess>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 
-#include "../report/modaldriver.h"
-#include "blocksummarydialog.h"
-#include "mainwindowaccess.h"
-#include "pathlock.h"
+#include "answers.h"
+#include "exportflow.h"
 #include "pdftools.h"
-#include "reportfilename.h"
+#include "plainscreen.h"
 #include "settingssandbox.h"
 #include "urlcatcher.h"
 #include "xlsxreader.h"
@@ -21,14 +18,6 @@
 namespace {
 
 const char *const csvTargetVariable = "ORMEDA_SUMMARY_CSV_TARGET";
-
-const QString saveFailureText = QStringLiteral(
-    "Не удалось сохранить файл.\nПожалуйста, проверьте права на запись и не открыта ли прошлая версия файла.");
-
-QVector<Block> sample_blocks()
-{
-    return {Block("1 Шов", {3.2f, 5.5f, 11.4f, 9.9f}), Block("2 HRC", {})};
-}
 
 QStringList joined_rows(const QString &pdf)
 {
@@ -44,92 +33,59 @@ class TestSummaryExport : public QObject
 {
     Q_OBJECT
 
-    // The window with the sample blocks, limits 0 to 10 shown, report number 17, the
-    // company filled and the city left empty; the summary open.
-    void prepare()
-    {
-        window.reset(new MainWindow);
-        ui = MainWindowAccess::ui(*window);
-        ui->report_number->setText(QStringLiteral("17"));
-        ui->company_name->setText(QStringLiteral("ООО Ромашка"));
-        ui->limits_min->setValue(0);
-        ui->limits_max->setValue(10);
-        emit ui->limits_max->editingFinished();
-        ui->set_limits_checkbox->setChecked(true);
-        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
-        ui->action_block_summary->trigger();
-        dialog = window->findChild<BlockSummaryDialog *>(QStringLiteral("block_summary_dialog"));
-    }
-
-    QPushButton *button(const char *name) const { return dialog->findChild<QPushButton *>(QLatin1String(name)); }
+    SettingsSandbox sandbox;
+    QTemporaryDir dir;
+    UrlCatcher viewer;
+    int exports = 0;
+    std::unique_ptr<ReportDesk> desk;
+    std::unique_ptr<Answers> answers;
+    std::unique_ptr<ReportExport> writer;
+    std::unique_ptr<ExportFlow> flow;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(sandbox.startWithoutPorts());
+        QVERIFY(sandbox.start());
         QVERIFY(dir.isValid());
         viewer.catchFileUrls();
     }
 
+    // The sample blocks, limits 0 to 10 shown, report number 17, the company filled and the
+    // city left empty.
     void init()
     {
         viewer.urls.clear();
-        if (qEnvironmentVariableIsEmpty(csvTargetVariable)) {
-            prepare();
-            QVERIFY(dialog);
-        }
+        desk = std::make_unique<ReportDesk>();
+        desk->screen.set("report_number", "17");
+        desk->screen.set("company_name", "ООО Ромашка");
+        desk->setLimits(0, 10, true);
+        desk->model.setBlocks({Block("1 Шов", {3.2f, 5.5f, 11.4f, 9.9f}), Block("2 HRC", {})});
+        answers = std::make_unique<Answers>();
+        writer = std::make_unique<ReportExport>();
+        flow = std::make_unique<ExportFlow>(desk->reports, *answers, *writer);
     }
 
-    void cleanup()
-    {
-        window.reset();
-        SettingsSandbox::clear();
-    }
+    void cleanup() { SettingsSandbox::clear(); }
 
     void reports_data()
     {
-        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("extension");
-        QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("includeEmpty");
-        QTest::newRow("PDF, empty fields too") << "summary_export_pdf" << "pdf" << "Экспорт в PDF" << true;
-        QTest::newRow("PDF, filled fields") << "summary_export_pdf" << "pdf" << "Экспорт в PDF" << false;
-        QTest::newRow("workbook, empty fields too") << "summary_export_excel" << "xlsx" << "Экспорт в Excel" << true;
-        QTest::newRow("workbook, filled fields") << "summary_export_excel" << "xlsx" << "Экспорт в Excel" << false;
+        QTest::newRow("PDF, empty fields too") << "pdf" << true;
+        QTest::newRow("PDF, filled fields") << "pdf" << false;
+        QTest::newRow("workbook, empty fields too") << "xlsx" << true;
+        QTest::newRow("workbook, filled fields") << "xlsx" << false;
     }
 
     void reports()
     {
-        QFETCH(QString, button);
         QFETCH(QString, extension);
-        QFETCH(QString, caption);
         QFETCH(bool, includeEmpty);
         const QString path = dir.filePath(QStringLiteral("summary-%1.%2").arg(exports++).arg(extension));
-
-        ModalDriver driver;
-        driver.then(ModalDriver::chooseFile(path))
-            .then(ModalDriver::press(includeEmpty ? QMessageBox::Yes : QMessageBox::No));
-        this->button(qPrintable(button))->click();
-        QCOMPARE(driver.unexpected, 0);
-        QCOMPARE(driver.seen.size(), 2);
-        const SeenModal files = driver.seen.at(0);
-        QVERIFY(files.isFileDialog);
-        QCOMPARE(files.title, caption);
-        QCOMPARE(files.nameFilters, QStringList(QStringLiteral("(*.%1)").arg(extension)));
-        QVERIFY2(QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(report_root_folder())
-                                    + QStringLiteral("Сводка 17 \\d\\d_\\d\\d_\\d\\d\\.") + extension + "$")
-                     .match(files.selectedFiles.value(0))
-                     .hasMatch(),
-                 qPrintable(files.selectedFiles.value(0)));
-        QCOMPARE(driver.seen.at(1).text, QStringLiteral("Включать незаполненные поля в отчет?"));
-
-        // Written beside the window, under the busy bar, with the dialog's buttons held.
-        auto *busy = window->findChild<QProgressBar *>(QStringLiteral("export_progress"));
-        QVERIFY(busy && !busy->isHidden());
-        QVERIFY(!this->button("summary_export_csv")->isEnabled());
-        MainWindowAccess::finishReport(*window);
-        QVERIFY(busy->isHidden());
-        QVERIFY(this->button("summary_export_csv")->isEnabled());
+        answers->files << path;
+        answers->emptyFields << (includeEmpty ? Questions::EmptyFields::Include : Questions::EmptyFields::Leave);
+        flow->export_summary_report(extension == "pdf" ? ReportFormat::Pdf : ReportFormat::Workbook);
+        writer->finish();
         QCOMPARE(viewer.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
 
         if (extension == "pdf") {
@@ -158,122 +114,33 @@ private slots:
         }
     }
 
-    void cancelledWritesNothing_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("PDF") << "summary_export_pdf";
-        QTest::newRow("workbook") << "summary_export_excel";
-        QTest::newRow("CSV") << "summary_export_csv";
-    }
-
-    void cancelledWritesNothing()
-    {
-        QFETCH(QString, button);
-        ModalDriver driver;
-        driver.then(ModalDriver::cancel());
-        this->button(qPrintable(button))->click();
-        QCOMPARE(driver.seen.size(), 1); // no question after a cancel
-        QCOMPARE(driver.unexpected, 0);
-        QVERIFY(!MainWindowAccess::reportExport(*window)->isRunning());
-        QVERIFY(viewer.urls.isEmpty());
-    }
-
-    // A file a viewer holds open is refused before the question, and left as it was.
-    void lockedTarget()
-    {
-        const QString path = dir.filePath(QStringLiteral("held-open.pdf"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("%PDF-1.4 held by a viewer\n");
-        file.close();
-        if (!lock_path(path, QFileDevice::ReadOwner))
-            QSKIP("cannot make a file that refuses read-write access here");
-
-        ModalDriver driver;
-        driver.then(ModalDriver::chooseFile(path))
-            .then(ModalDriver::press(QMessageBox::Yes)) // the file dialog's own "replace?" question
-            .then(ModalDriver::press(QMessageBox::Ok));
-        button("summary_export_pdf")->click();
-        unlock_path(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-
-        QCOMPARE(driver.unexpected, 0);
-        QCOMPARE(driver.seen.size(), 3);
-        QCOMPARE(driver.seen.at(2).title, QStringLiteral("Ошибка"));
-        QCOMPARE(driver.seen.at(2).text, saveFailureText);
-        QVERIFY(!MainWindowAccess::reportExport(*window)->isRunning());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("%PDF-1.4 held by a viewer\n"));
-    }
-
-    // Fault to avoid: the desktop asked to open a file that was never written.
-    void unwritableTarget_data()
-    {
-        QTest::addColumn<QString>("extension");
-        QTest::newRow("PDF") << "pdf";
-        QTest::newRow("workbook") << "xlsx";
-        QTest::newRow("CSV") << "csv";
-    }
-
-    void unwritableTarget()
-    {
-        QFETCH(QString, extension);
-        QString path = dir.filePath(QStringLiteral("no-such-folder/summary.") + extension);
-        ModalDriver driver;
-        if (extension == "csv") {
-            // The file dialog takes no missing folder: a folder that refuses new files.
-            const QString folder = dir.filePath(QStringLiteral("read-only"));
-            QVERIFY(QDir().mkpath(folder));
-            if (!lock_path(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner))
-                QSKIP("cannot make a folder without write access here");
-            path = folder + QStringLiteral("/summary.csv");
-            driver.then(ModalDriver::chooseFile(path)).then(ModalDriver::press(QMessageBox::Ok));
-            button("summary_export_csv")->click();
-            unlock_path(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        } else {
-            driver.then(ModalDriver::press(QMessageBox::Ok));
-            if (extension == "pdf")
-                window->export_summary_to_pdf(path, false);
-            else
-                window->export_summary_to_excel(path, false);
-            MainWindowAccess::finishReport(*window);
-        }
-        QCOMPARE(driver.unexpected, 0);
-        const SeenModal box = driver.seen.last();
-        QVERIFY(box.isMessageBox);
-        QCOMPARE(box.title, QStringLiteral("Ошибка"));
-        QCOMPARE(box.text, saveFailureText);
-        QVERIFY(viewer.urls.isEmpty());
-        QVERIFY(!QFileInfo::exists(path));
-    }
-
+    // The dialog's caption and name, the report's title and the CSV's headings in English.
     void english()
     {
-        window->on_actionEN_triggered();
-        QCoreApplication::processEvents();
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/ts.qm")));
+        qApp->installTranslator(&translator);
         const QString path = dir.filePath(QStringLiteral("english.pdf"));
-        ModalDriver driver;
-        driver.then(ModalDriver::chooseFile(path)).then(ModalDriver::press(QMessageBox::No));
-        button("summary_export_pdf")->click();
-        MainWindowAccess::finishReport(*window);
-        QCOMPARE(driver.unexpected, 0);
-        QCOMPARE(driver.seen.at(0).title, QStringLiteral("Export to PDF"));
-        QVERIFY2(driver.seen.at(0).selectedFiles.value(0).contains(QRegularExpression("/Summary 17 [0-9_]+\\.pdf$")),
-                 qPrintable(driver.seen.at(0).selectedFiles.value(0)));
-        QVERIFY(joined_rows(path).contains("Summary report"));
-
-        // The CSV's dialog and headings too.
         const QString csv = dir.filePath(QStringLiteral("english.csv"));
-        driver.then(ModalDriver::chooseFile(csv));
-        button("summary_export_csv")->click();
-        QCOMPARE(driver.seen.last().title, QStringLiteral("Save summary as CSV"));
+        answers->files << path << csv;
+        answers->emptyFields << Questions::EmptyFields::Leave;
+        flow->export_summary_report(ReportFormat::Pdf);
+        writer->finish();
+        flow->save_summary_csv();
+        qApp->removeTranslator(&translator);
+
+        QCOMPARE(answers->dialogs.at(0).caption, QStringLiteral("Export to PDF"));
+        QVERIFY2(answers->dialogs.at(0).proposal.contains(QRegularExpression("/Summary 17 [0-9_]+\\.pdf$")),
+                 qPrintable(answers->dialogs.at(0).proposal));
+        QVERIFY(joined_rows(path).contains("Summary report"));
+        QCOMPARE(answers->dialogs.at(1).caption, QStringLiteral("Save summary as CSV"));
         QFile file(csv);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("No."));
-        window->on_actionRU_triggered();
     }
 
     // Qt takes the system's locale from LANG on Unix, once per process: each locale is tried
-    // in a process of its own, which writes the CSV through the dialog's button.
+    // in a process of its own, which writes the CSV as the dialog's button does.
     void csvInTheSystemLocale_data()
     {
         QTest::addColumn<QString>("lang");
@@ -307,8 +174,7 @@ private slots:
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("csvWrittenInTheChild")});
         QVERIFY(child.waitForFinished(120000));
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
-                 child.readAll().constData());
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll().constData());
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -320,25 +186,13 @@ private slots:
         const QString target = qEnvironmentVariable(csvTargetVariable);
         if (target.isEmpty())
             QSKIP("run by csvInTheSystemLocale in a process of its own");
-        prepare();
-        ModalDriver driver;
-        driver.then(ModalDriver::chooseFile(target));
-        button("summary_export_csv")->click();
-        QCOMPARE(driver.unexpected, 0);
-        QCOMPARE(driver.seen.size(), 1);
-        QCOMPARE(driver.seen.at(0).title, QStringLiteral("Сохранить сводку в CSV"));
-        QVERIFY(driver.seen.at(0).selectedFiles.value(0).contains(QRegularExpression("/Сводка 17 [0-9_]+\\.csv$")));
-        QVERIFY(QFileInfo::exists(target));
+        answers->files << target;
+        flow->save_summary_csv();
+        QCOMPARE(answers->dialogs.size(), 1);
+        QCOMPARE(answers->dialogs.at(0).caption, QStringLiteral("Сохранить сводку в CSV"));
+        QVERIFY(answers->dialogs.at(0).proposal.contains(QRegularExpression("/Сводка 17 [0-9_]+\\.csv$")));
+        QCOMPARE(answers->saved, QStringList(target));
     }
-
-private:
-    SettingsSandbox sandbox;
-    QTemporaryDir dir;
-    int exports = 0;
-    UrlCatcher viewer;
-    QScopedPointer<MainWindow> window;
-    WindowForm *ui = nullptr;
-    BlockSummaryDialog *dialog = nullptr;
 };
 
 QTEST_MAIN(TestSummaryExport)

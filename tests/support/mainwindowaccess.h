@@ -2,10 +2,14 @@
 #define MAINWINDOWACCESS_H
 
 #include <map>
+#include <memory>
 
+#include "answers.h"
 #include "blockplots.h"
+#include "exportflow.h"
 #include "mainwindow.h"
 #include "panelaccess.h"
+#include "panelsreportscreen.h"
 #include "reportexport.h"
 #include "ui_mainwindow.h"
 
@@ -58,13 +62,30 @@ struct MainWindowAccess
     static QImage &logo(MainWindow &w) { return PanelAccess::logo(*w.form); }
     static MeasurementModel &measurements(MainWindow &w) { return w.measurements; }
     static const QVector<Block> &blocks(MainWindow &w) { return w.measurements.blocks(); }
-    static QTranslator *translator(MainWindow &w) { return w.translator; }
+    static QTranslator *translator(MainWindow &w) { return w.language.translation(); }
     static QCPItemStraightLine *graphMinLine(MainWindow &w) { return w.plots->plots()->graphMinLine(); }
     static QCPItemStraightLine *graphMaxLine(MainWindow &w) { return w.plots->plots()->graphMaxLine(); }
     static QCPItemStraightLine *diagramMinLine(MainWindow &w) { return w.plots->plots()->diagramMinLine(); }
     static QCPItemStraightLine *diagramMaxLine(MainWindow &w) { return w.plots->plots()->diagramMaxLine(); }
     static void sizeLogoLabel(MainWindow &w) { PanelAccess::sizeLogoLabel(*w.form); }
     static ReportExport *reportExport(MainWindow &w) { return w.reportExport; }
+    // The reports of what the window shows, as its exports take them.
+    static ReportAssembly reports(MainWindow &w)
+    {
+        return ReportAssembly(w.measurements, *w.reportScreen, QStringLiteral("Ormeda"));
+    }
+    // A report of the shown block begun as its button begins it, the file and the empty-field
+    // answer given without a dialog; it is written on the window's writer, and the desktop is
+    // asked to open it.
+    static void exportReport(MainWindow &w, ReportFormat format, const QString &path, bool includeEmpty)
+    {
+        auto answers = std::make_shared<Answers>();
+        answers->files << path;
+        answers->emptyFields << (includeEmpty ? Questions::EmptyFields::Include : Questions::EmptyFields::Leave);
+        auto *flow = new ExportFlow(reports(w), *answers, *w.reportExport, &w);
+        QObject::connect(w.reportExport, &ReportExport::finished, flow, [flow, answers] { flow->deleteLater(); });
+        flow->export_block_report(format);
+    }
     // Reports are written on a worker: waits for the one under way, which then
     // ends as it would in the window (viewer opened or failure box shown).
     static void finishReport(MainWindow &w) { w.reportExport->finish(); }

@@ -16,8 +16,8 @@ class SettingsSandbox
 public:
     ~SettingsSandbox()
     {
-        if (portsHidden)
-            listSystemPorts();
+        if (restorePorts)
+            restorePorts();
     }
 
     bool start()
@@ -34,7 +34,7 @@ public:
     bool startWithoutPorts()
     {
         listPorts({});
-        portsHidden = true;
+        restorePorts = listSystemPorts;
         return start();
     }
 
@@ -50,7 +50,9 @@ public:
 
 private:
     QTemporaryDir home;
-    bool portsHidden = false;
+    // Called at the end only where the ports were hidden: a suite that never hides them needs
+    // no port monitor.
+    void (*restorePorts)() = nullptr;
 };
 
 #endif // SETTINGSSANDBOX_H

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "instrumentemulator.h"
-#include "../report/modaldriver.h"
+#include "modaldriver.h"
 #include "instrumentfixture.h"
 #include "qcustomplot.h"
 #include "settingssandbox.h"

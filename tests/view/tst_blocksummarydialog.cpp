@@ -1,17 +1,13 @@
-// File → Block summary: the dialog of the listed blocks beside the window.
+// File → Block summary: the dialog of the listed blocks, over the model.
 #include <QtTest>
 
 #include <QHeaderView>
 #include <QPushButton>
-#include <QSemaphore>
 #include <QTableView>
-#include <QTemporaryDir>
+#include <QTranslator>
 
 #include "blocksummarydialog.h"
-#include "mainwindowaccess.h"
-#include "../report/modaldriver.h"
-#include "readingfile.h"
-#include "settingssandbox.h"
+#include "measurementmodel.h"
 
 namespace {
 
@@ -55,89 +51,32 @@ class TestBlockSummaryDialog : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<MeasurementModel> model;
+    std::unique_ptr<BlockSummaryDialog> dialog;
+
     BlockSummaryDialog *open_summary()
     {
-        ui->action_block_summary->trigger();
-        return window->findChild<BlockSummaryDialog *>(QStringLiteral("block_summary_dialog"));
+        dialog->show();
+        return dialog.get();
     }
 
     void set_limits(bool shown, double min = 0, double max = 10)
     {
-        ui->limits_min->setValue(min);
-        ui->limits_max->setValue(max);
-        emit ui->limits_max->editingFinished();
-        ui->set_limits_checkbox->setChecked(shown);
+        model->setLimitValues(min, max);
+        model->setLimitsShown(shown);
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(sandbox.startWithoutPorts());
-        QVERIFY(dir.isValid());
-    }
-
     void init()
     {
-        window.reset(new MainWindow);
-        ui = MainWindowAccess::ui(*window);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+        model = std::make_unique<MeasurementModel>();
+        dialog = std::make_unique<BlockSummaryDialog>(*model);
     }
 
     void cleanup()
     {
-        window.reset();
-        SettingsSandbox::clear();
-    }
-
-    // Enabled while the list holds blocks, whether read or opened from a reading.
-    void actionEnabled_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<int>("blocks");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("read") << "read" << 2 << true;
-        QTest::newRow("read of an empty instrument") << "read" << 0 << false;
-        QTest::newRow("opened reading") << "opened" << 3 << true;
-        QTest::newRow("an empty block is a block") << "read" << -1 << true;
-    }
-
-    void actionEnabled()
-    {
-        QFETCH(QString, source);
-        QFETCH(int, blocks);
-        QFETCH(bool, enabled);
-        QVERIFY(ui->file_menu->actions().contains(ui->action_block_summary)); // tst_form checks its place
-        QCOMPARE(ui->action_block_summary->text(), QStringLiteral("Сводка по блокам…"));
-        QVERIFY(!ui->action_block_summary->isEnabled());
-
-        QVector<Block> list;
-        if (blocks < 0)
-            list << Block("1 HB", {});
-        for (int i = 0; i < blocks; ++i)
-            list << Block(QStringLiteral("%1 HB").arg(i + 1), {float(i)});
-        if (source == "read") {
-            MainWindowAccess::measurements(*window).setBlocks(list);
-        } else {
-            Reading reading;
-            reading.readAt = QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9));
-            reading.blocks = list;
-            const QString path = dir.filePath("reading.json");
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(reading_to_json(reading));
-            file.close();
-            ModalDriver driver;
-            driver.then(ModalDriver::chooseFile(path));
-            window->on_action_open_reading_triggered();
-            QCOMPARE(driver.unexpected, 0);
-            QCOMPARE(MainWindowAccess::blocks(*window).size(), list.size());
-        }
-        QCOMPARE(ui->action_block_summary->isEnabled(), enabled);
-
-        // A later read that lists nothing takes it away again.
-        MainWindowAccess::measurements(*window).setBlocks({});
-        QVERIFY(!ui->action_block_summary->isEnabled());
+        dialog.reset();
+        model.reset();
     }
 
     void columns_data()
@@ -162,13 +101,12 @@ private slots:
         QFETCH(QStringList, titles);
         QFETCH(QStringList, first);
         QFETCH(QStringList, empty);
-        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
+        model->setBlocks(sample_blocks());
         set_limits(limitsShown);
 
         BlockSummaryDialog *dialog = open_summary();
         QVERIFY(dialog);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->parentWidget(), window.data());
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Сводка по блокам"));
         QTableView *table = dialog->findChild<QTableView *>(QStringLiteral("block_summary_table"));
         QCOMPARE(table, dialog->table());
@@ -179,14 +117,14 @@ private slots:
         QCOMPARE(shown_names(table), QStringList({"1 Шов", "2 HRC", "3 HB", "4 HRC", "5 HV"})); // the list's order
 
         // Ticking the limits while it is open brings the tolerance columns, or takes them.
-        ui->set_limits_checkbox->setChecked(!limitsShown);
+        model->setLimitsShown(!limitsShown);
         QCOMPARE(table->model()->columnCount(), limitsShown ? 7 : 11);
     }
 
     // The figures follow the model while the dialog is open: new limits, a new list.
     void followsTheModel()
     {
-        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
+        model->setBlocks(sample_blocks());
         set_limits(true);
         QTableView *table = open_summary()->table();
         QCOMPARE(table->model()->index(1, 10).data().toString(), QStringLiteral("в допуске"));
@@ -195,12 +133,12 @@ private slots:
         QCOMPARE(table->model()->index(1, 8).data().toString(), QStringLiteral("1 (50.0 %)"));
         QCOMPARE(table->model()->index(1, 10).data().toString(), QStringLiteral("вне допуска"));
 
-        MainWindowAccess::measurements(*window).setBlocks({Block("7 HB", {1, 2, 3})});
+        model->setBlocks({Block("7 HB", {1, 2, 3})});
         QCOMPARE(shown_names(table), QStringList("7 HB"));
 
         // Closed, it is brought up to date when opened again.
         open_summary()->close();
-        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
+        model->setBlocks(sample_blocks());
         QCOMPARE(open_summary()->table()->model()->rowCount(), 5);
     }
 
@@ -231,7 +169,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(int, order);
         QFETCH(QStringList, names);
-        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
+        model->setBlocks(sample_blocks());
         set_limits(true);
         QTableView *table = open_summary()->table();
         QVERIFY(table->isSortingEnabled());
@@ -246,7 +184,7 @@ private slots:
         QCOMPARE(shown_names(table), names);
     }
 
-    // A double click on a row shows its block in the window, a sorted table too.
+    // A double click on a row asks for its block by its row in the list, a sorted table's too.
     void doubleClickShowsTheBlock_data()
     {
         QTest::addColumn<int>("sortColumn"); // -1: unsorted
@@ -262,9 +200,8 @@ private slots:
         QFETCH(int, sortColumn);
         QFETCH(int, row);
         QFETCH(int, listRow);
-        MeasurementModel &model = MainWindowAccess::measurements(*window);
-        model.setBlocks(sample_blocks());
-        QVERIFY(!model.hasShownBlock());
+        model->setBlocks(sample_blocks());
+        QSignalSpy asked(dialog.get(), &BlockSummaryDialog::blockActivated);
         QTableView *table = open_summary()->table();
         if (sortColumn >= 0)
             table->sortByColumn(sortColumn, Qt::AscendingOrder);
@@ -274,22 +211,19 @@ private slots:
         QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 
-        const Block expected = sample_blocks().at(listRow);
-        QVERIFY(model.hasShownBlock());
-        QCOMPARE(model.shownBlock().name, expected.name);
-        QCOMPARE(ui->table_block_data->model()->rowCount(), expected.values.size());
-        QCOMPARE(ui->block_names_list->currentRow(), listRow);
-        QCOMPARE(ui->button_export_to_PDF->isEnabled(), !expected.values.isEmpty());
+        QCOMPARE(asked.count(), 1);
+        QCOMPARE(asked.at(0).at(0).toInt(), listRow);
     }
 
     void english()
     {
-        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
+        model->setBlocks(sample_blocks());
         set_limits(true);
         BlockSummaryDialog *dialog = open_summary();
-        window->on_actionEN_triggered();
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/ts.qm")));
+        qApp->installTranslator(&translator);
         QCoreApplication::processEvents(); // the change of language is posted
-        QCOMPARE(ui->action_block_summary->text(), QStringLiteral("Block summary…"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Block summary"));
         QCOMPARE(headings(dialog->table()),
                  QStringList({"No.", "Block", "n", "Min", "Max", "Mean", "σ", "Tolerance", "Out of tolerance", "Cpk",
@@ -300,48 +234,42 @@ private slots:
         QCOMPARE(dialog->findChild<QPushButton *>("summary_export_excel")->text(), QStringLiteral("Export to Excel"));
         QCOMPARE(dialog->findChild<QPushButton *>("summary_export_csv")->text(), QStringLiteral("Export to CSV"));
 
-        window->on_actionRU_triggered();
+        qApp->removeTranslator(&translator);
         QCoreApplication::processEvents();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Сводка по блокам"));
         QCOMPARE(dialog->table()->model()->index(0, 10).data().toString(), QStringLiteral("вне допуска"));
     }
 
-    // One report at a time: the dialog's exports wait while any report is written.
-    void exportsWaitForAReport()
+    // Each button asks for its export; none while a report is written, nor for an empty list.
+    void exports()
     {
-        MainWindowAccess::measurements(*window).setBlocks(sample_blocks());
-        BlockSummaryDialog *dialog = open_summary();
+        model->setBlocks(sample_blocks());
+        open_summary();
         const QList<QPushButton *> buttons{dialog->findChild<QPushButton *>("summary_export_pdf"),
                                            dialog->findChild<QPushButton *>("summary_export_excel"),
                                            dialog->findChild<QPushButton *>("summary_export_csv")};
-        for (QPushButton *button : buttons)
+        QSignalSpy pdf(dialog.get(), &BlockSummaryDialog::pdfRequested);
+        QSignalSpy excel(dialog.get(), &BlockSummaryDialog::excelRequested);
+        QSignalSpy csv(dialog.get(), &BlockSummaryDialog::csvRequested);
+        for (QPushButton *button : buttons) {
             QVERIFY(button->isEnabled());
+            button->click();
+        }
+        QCOMPARE(pdf.count() + excel.count() + csv.count(), 3);
+        QCOMPARE(pdf.count() * excel.count() * csv.count(), 1);
 
-        QSemaphore written;
-        MainWindowAccess::reportExport(*window)->start(dir.filePath("held.txt"), [&written] {
-            written.acquire();
-            return false;
-        });
+        dialog->setExportsEnabled(false);
         for (QPushButton *button : buttons)
             QVERIFY(!button->isEnabled());
-        written.release();
-        ModalDriver driver; // the failure box of the job above
-        driver.then(ModalDriver::press(QMessageBox::Ok));
-        MainWindowAccess::finishReport(*window);
+        dialog->setExportsEnabled(true);
         for (QPushButton *button : buttons)
             QVERIFY(button->isEnabled());
 
         // Nothing to export from an empty list.
-        MainWindowAccess::measurements(*window).setBlocks({});
+        model->setBlocks({});
         for (QPushButton *button : buttons)
             QVERIFY(!button->isEnabled());
     }
-
-private:
-    SettingsSandbox sandbox;
-    QTemporaryDir dir;
-    QScopedPointer<MainWindow> window;
-    WindowForm *ui = nullptr;
 };
 
 QTEST_MAIN(TestBlockSummaryDialog)

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
-#include "../report/modaldriver.h"
+#include "modaldriver.h"
 #include "panelaccess.h"
 #include "settingsrecord.h"
 #include "ui_reportformpanel.h"

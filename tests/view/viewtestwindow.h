@@ -20,7 +20,7 @@ inline void show_block(MainWindow &w, int row)
 {
     QListWidget *list = MainWindowAccess::ui(w)->block_names_list;
     list->setCurrentRow(row);
-    w.on_block_names_list_itemDoubleClicked(list->item(row));
+    emit list->itemDoubleClicked(list->item(row));
 }
 
 inline void show_values(MainWindow &w, const QVector<float> &values)

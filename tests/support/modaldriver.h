@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -57,13 +56,10 @@ public:
                 QMetaObject::invokeMethod(w, "reject", Qt::QueuedConnection);
                 return;
             }
-            // selectFile() leaves a focused name field alone, so type the name in.
-            const QFileInfo info(path);
-            dialog->setDirectory(info.absolutePath());
-            if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-                edit->setText(info.fileName());
-            else
-                dialog->selectFile(path);
+            // selectFile() leaves a name field that has the focus as the operator left it.
+            if (QWidget *focused = dialog->focusWidget())
+                focused->clearFocus();
+            dialog->selectFile(path);
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         };
     }
