@@ -17,7 +17,7 @@ void print(std::FILE *stream, const QString &text)
 
 // The parser names the program after the application object's arguments; before
 // there is one, a core application object of a moment stands in for it.
-QString helpText(const QCommandLineParser &parser, const QStringList &arguments)
+QString help_text(const QCommandLineParser &parser, const QStringList &arguments)
 {
     if (QCoreApplication::instance())
         return parser.helpText();
@@ -30,7 +30,7 @@ QString helpText(const QCommandLineParser &parser, const QStringList &arguments)
 
 } // namespace
 
-std::optional<int> readCommandLine(const QStringList &arguments, bool applicationReady,
+std::optional<int> read_command_line(const QStringList &arguments, bool applicationReady,
                                    StartOptions *options)
 {
     // Command-line texts stay in English, like the parser's own.
@@ -60,11 +60,11 @@ std::optional<int> readCommandLine(const QStringList &arguments, bool applicatio
     if (!understood) {
         if (!applicationReady)
             return std::nullopt;
-        print(stderr, complaint + QStringLiteral("\n\n") + helpText(parser, arguments));
+        print(stderr, complaint + QStringLiteral("\n\n") + help_text(parser, arguments));
         return 1;
     }
     if (parser.isSet(help)) {
-        print(stdout, helpText(parser, arguments));
+        print(stdout, help_text(parser, arguments));
         return 0;
     }
     if (parser.isSet(version)) {
@@ -79,7 +79,7 @@ std::optional<int> readCommandLine(const QStringList &arguments, bool applicatio
     return std::nullopt;
 }
 
-QStringList commandLineArguments(int argc, char *argv[])
+QStringList command_line_arguments(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

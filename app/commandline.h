@@ -19,9 +19,9 @@ struct StartOptions
 // decides only when every argument is one of ours, since anything else may be
 // one of the toolkit's own options (-platform, -style). Then with the
 // application object's arguments, from which it has taken those out.
-std::optional<int> readCommandLine(const QStringList &arguments, bool applicationReady,
+std::optional<int> read_command_line(const QStringList &arguments, bool applicationReady,
                                    StartOptions *options);
 
-QStringList commandLineArguments(int argc, char *argv[]);
+QStringList command_line_arguments(int argc, char *argv[]);
 
 #endif // COMMANDLINE_H

@@ -12,7 +12,7 @@
 int main(int argc, char *argv[])
 {
     StartOptions options;
-    if (const auto code = readCommandLine(commandLineArguments(argc, argv), false, &options))
+    if (const auto code = read_command_line(command_line_arguments(argc, argv), false, &options))
         return *code;
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     // Laid out in device pixels, the window would shrink on a screen scaled to 150 %
@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 #endif
     QApplication app(argc, argv);
-    if (const auto code = readCommandLine(QCoreApplication::arguments(), true, &options))
+    if (const auto code = read_command_line(QCoreApplication::arguments(), true, &options))
         return *code;
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/example.velmarsk.Ormeda.png")));
     app.setDesktopFileName(QStringLiteral("example.velmarsk.Ormeda")); // Wayland takes the icon from the desktop entry

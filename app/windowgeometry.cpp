@@ -31,7 +31,7 @@ std::optional<QList<int>> whole_numbers(const QJsonValue &value)
 
 } // namespace
 
-std::optional<WindowGeometry> readWindowGeometry(const QJsonObject &settings, int columnCount)
+std::optional<WindowGeometry> read_window_geometry(const QJsonObject &settings, int columnCount)
 {
     const auto rect = whole_numbers(settings.value(QLatin1String(kGeometry)));
     const auto columns = whole_numbers(settings.value(QLatin1String(kColumns)));
@@ -42,7 +42,7 @@ std::optional<WindowGeometry> readWindowGeometry(const QJsonObject &settings, in
     return WindowGeometry{QRect(rect->at(0), rect->at(1), rect->at(2), rect->at(3)), maximized.toBool(), *columns};
 }
 
-void writeWindowGeometry(QJsonObject &settings, const WindowGeometry &geometry)
+void write_window_geometry(QJsonObject &settings, const WindowGeometry &geometry)
 {
     const QRect &r = geometry.normal;
     settings.insert(QLatin1String(kGeometry), QJsonArray{r.x(), r.y(), r.width(), r.height()});
@@ -53,7 +53,7 @@ void writeWindowGeometry(QJsonObject &settings, const WindowGeometry &geometry)
     settings.insert(QLatin1String(kColumns), columns);
 }
 
-QRect firstStartGeometry(const QSize &preferred, const QMargins &frame, const QRect &available)
+QRect first_start_geometry(const QSize &preferred, const QMargins &frame, const QRect &available)
 {
     const QSize room = available.size().shrunkBy(frame);
     const QSize size = preferred.boundedTo(room.expandedTo(QSize(1, 1)));
@@ -62,7 +62,7 @@ QRect firstStartGeometry(const QSize &preferred, const QMargins &frame, const QR
     return QRect(at + QPoint(frame.left(), frame.top()), size);
 }
 
-std::optional<QRect> placeOnScreens(const QRect &saved, const QMargins &frame, const QList<QRect> &screens)
+std::optional<QRect> place_on_screens(const QRect &saved, const QMargins &frame, const QList<QRect> &screens)
 {
     const QRect framed = saved.marginsAdded(frame);
     for (const QRect &screen : screens) {

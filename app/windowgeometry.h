@@ -21,16 +21,16 @@ struct WindowGeometry
 
 // The saved geometry, or nothing where a key is missing or holds a bad value, or where the
 // column widths are not `columnCount` of them.
-std::optional<WindowGeometry> readWindowGeometry(const QJsonObject &settings, int columnCount);
-void writeWindowGeometry(QJsonObject &settings, const WindowGeometry &geometry);
+std::optional<WindowGeometry> read_window_geometry(const QJsonObject &settings, int columnCount);
+void write_window_geometry(QJsonObject &settings, const WindowGeometry &geometry);
 
 // First start: the preferred size, shrunk where it and the frame are larger than the
 // available area, centred in that area.
-QRect firstStartGeometry(const QSize &preferred, const QMargins &frame, const QRect &available);
+QRect first_start_geometry(const QSize &preferred, const QMargins &frame, const QRect &available);
 
 // The saved area on the first of `screens` (available areas) that holds the middle of its
 // top edge, where the title bar is grabbed, shrunk and moved to lie wholly on it; nothing
 // where no screen does.
-std::optional<QRect> placeOnScreens(const QRect &saved, const QMargins &frame, const QList<QRect> &screens);
+std::optional<QRect> place_on_screens(const QRect &saved, const QMargins &frame, const QList<QRect> &screens);
 
 #endif // WINDOWGEOMETRY_H

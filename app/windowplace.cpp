@@ -40,17 +40,17 @@ QMargins frame_of(const QWidget *window)
 
 } // namespace
 
-void restoreWindowPlace(QMainWindow *window, QSplitter *columns, const QJsonObject &settings)
+void restore_window_place(QMainWindow *window, QSplitter *columns, const QJsonObject &settings)
 {
     const QMargins frame = expected_frame(window);
-    const auto saved = readWindowGeometry(settings, columns->count());
+    const auto saved = read_window_geometry(settings, columns->count());
     if (saved) {
         QList<QRect> screens;
         for (const QScreen *screen : QGuiApplication::screens())
             screens << screen->availableGeometry();
-        if (const auto placed = placeOnScreens(saved->normal, frame, screens)) {
+        if (const auto placed = place_on_screens(saved->normal, frame, screens)) {
             window->setGeometry(*placed);
-            fitColumnsIntoScreen(window);
+            fit_columns_into_screen(window);
             columns->setSizes(saved->columns);
             if (saved->maximized)
                 window->setWindowState(window->windowState() | Qt::WindowMaximized);
@@ -58,27 +58,27 @@ void restoreWindowPlace(QMainWindow *window, QSplitter *columns, const QJsonObje
         }
     }
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        placeFirstStart(window, screen->availableGeometry());
+        place_first_start(window, screen->availableGeometry());
 }
 
-void placeFirstStart(QWidget *window, const QRect &available)
+void place_first_start(QWidget *window, const QRect &available)
 {
-    fitColumnsInto(window, available);
+    fit_columns_into(window, available);
     // Layouts keep what they measured before the fonts and texts were set; measured afresh.
     window->ensurePolished();
     for (QLayout *layout : window->findChildren<QLayout *>())
         layout->invalidate();
-    window->setGeometry(firstStartGeometry(window->sizeHint(), expected_frame(window), available));
+    window->setGeometry(first_start_geometry(window->sizeHint(), expected_frame(window), available));
 }
 
-void keepWindowPlace(const QMainWindow *window, const QSplitter *columns, QJsonObject &settings)
+void keep_window_place(const QMainWindow *window, const QSplitter *columns, QJsonObject &settings)
 {
     if (!window->windowHandle())
         return;
-    writeWindowGeometry(settings, WindowGeometry{window->normalGeometry(), window->isMaximized(), columns->sizes()});
+    write_window_geometry(settings, WindowGeometry{window->normalGeometry(), window->isMaximized(), columns->sizes()});
 }
 
-void fitColumnsInto(QWidget *window, const QRect &available)
+void fit_columns_into(QWidget *window, const QRect &available)
 {
     auto *area = window->findChild<BoundedScrollArea *>();
     const auto *main = qobject_cast<QMainWindow *>(window);
@@ -95,7 +95,7 @@ void fitColumnsInto(QWidget *window, const QRect &available)
         widget->updateGeometry();
 }
 
-void fitColumnsIntoScreen(QWidget *window)
+void fit_columns_into_screen(QWidget *window)
 {
     const QScreen *screen = window->screen();
     if (!screen)
@@ -103,7 +103,7 @@ void fitColumnsIntoScreen(QWidget *window)
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    fitColumnsInto(window, available);
+    fit_columns_into(window, available);
     // Grown by the new fonts at the next layout, the window may stand over the area's edge:
     // then it moves back in.
     QTimer::singleShot(0, window, [window, available] {

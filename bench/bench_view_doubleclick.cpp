@@ -60,7 +60,7 @@ int main(int argc, char **argv)
     // desktop screen, 1920 x 1080 less a taskbar, at the scale factor in force.
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
         const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
-        placeFirstStart(&w, QRect(0, 0, int(1920 / scale), int(1040 / scale)));
+        place_first_start(&w, QRect(0, 0, int(1920 / scale), int(1040 / scale)));
     }
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))

@@ -33,7 +33,7 @@ uint8_t lxwBorder(XlsxFormat::Border border)
     return LXW_BORDER_NONE;
 }
 
-lxw_format *makeLxwFormat(lxw_workbook *workbook, const XlsxFormat &format)
+lxw_format *make_lxw_format(lxw_workbook *workbook, const XlsxFormat &format)
 {
     lxw_format *f = workbook_add_format(workbook);
     if (!f)
@@ -70,7 +70,7 @@ lxw_format *makeLxwFormat(lxw_workbook *workbook, const XlsxFormat &format)
     return f;
 }
 
-bool isInteger(const QVariant &value)
+bool is_integer(const QVariant &value)
 {
     switch (value.userType()) {
     case QMetaType::Int:
@@ -87,13 +87,13 @@ bool isInteger(const QVariant &value)
     }
 }
 
-bool isFloatingPoint(const QVariant &value)
+bool is_floating_point(const QVariant &value)
 {
     return value.userType() == QMetaType::Double || value.userType() == QMetaType::Float;
 }
 
 // "A" -> 1, "I" -> 9, "AA" -> 27; 0 when the letters are no column.
-int columnNumber(const QString &letters)
+int column_number(const QString &letters)
 {
     int column = 0;
     for (const QChar c : letters) {
@@ -108,7 +108,7 @@ int columnNumber(const QString &letters)
 
 namespace {
 
-auto formatKey(const XlsxFormat &f)
+auto format_key(const XlsxFormat &f)
 {
     return std::make_tuple(f.bold, f.fontName, f.fontSize, f.horizontal, f.vertical, f.left, f.right, f.top,
                            f.bottom, f.textWrap, f.numberFormat, f.fontColor);
@@ -118,12 +118,12 @@ auto formatKey(const XlsxFormat &f)
 
 bool XlsxFormat::operator==(const XlsxFormat &other) const
 {
-    return formatKey(*this) == formatKey(other);
+    return format_key(*this) == format_key(other);
 }
 
 bool XlsxFormat::operator<(const XlsxFormat &other) const
 {
-    return formatKey(*this) < formatKey(other);
+    return format_key(*this) < format_key(other);
 }
 
 bool XlsxFormat::isEmpty() const
@@ -156,7 +156,7 @@ bool XlsxDocument::writeCell(int row, int column, const QVariant &value, const X
         cell.format = formatIndex(format);
 
     cell.text.clear();
-    if (isInteger(value) || isFloatingPoint(value)) {
+    if (is_integer(value) || is_floating_point(value)) {
         const double number = value.toDouble();
         if (std::isfinite(number)) {
             cell.kind = Kind::Number;
@@ -218,13 +218,13 @@ bool XlsxDocument::parseRange(const QString &range, int *firstRow, int *firstCol
     const QRegularExpressionMatch match = pattern.match(range.trimmed());
     if (!match.hasMatch())
         return false;
-    *firstColumn = columnNumber(match.captured(1));
+    *firstColumn = column_number(match.captured(1));
     *firstRow = match.captured(2).toInt();
     if (match.captured(3).isEmpty()) {
         *lastColumn = *firstColumn;
         *lastRow = *firstRow;
     } else {
-        *lastColumn = columnNumber(match.captured(3));
+        *lastColumn = column_number(match.captured(3));
         *lastRow = match.captured(4).toInt();
     }
     return isValidCell(*firstRow, *firstColumn) && isValidCell(*lastRow, *lastColumn);
@@ -268,7 +268,7 @@ bool XlsxDocument::writeWorkbook(const QString &path) const
     QVector<lxw_format *> lxwFormats;
     lxwFormats.reserve(formats.size());
     for (const XlsxFormat &format : formats)
-        lxwFormats.append(makeLxwFormat(workbook, format));
+        lxwFormats.append(make_lxw_format(workbook, format));
     auto lxwFormat = [&](int index) { return index < 0 ? nullptr : lxwFormats.at(index); };
 
     if (ok) {

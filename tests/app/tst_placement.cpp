@@ -54,7 +54,7 @@ private slots:
         QFETCH(QRect, available);
         QFETCH(QRect, expected);
         const QMargins titleBar(0, 30, 0, 0);
-        QCOMPARE(firstStartGeometry(preferred, titleBar, available), expected);
+        QCOMPARE(first_start_geometry(preferred, titleBar, available), expected);
     }
 
     // What was saved comes back only whole and sound; anything else starts afresh.
@@ -81,12 +81,12 @@ private slots:
     {
         QFETCH(QByteArray, json);
         QFETCH(bool, used);
-        const auto saved = readWindowGeometry(QJsonDocument::fromJson(json).object(), 3);
+        const auto saved = read_window_geometry(QJsonDocument::fromJson(json).object(), 3);
         QCOMPARE(bool(saved), used);
         if (!saved)
             return;
         QJsonObject again;
-        writeWindowGeometry(again, *saved);
+        write_window_geometry(again, *saved);
         QCOMPARE(again, QJsonDocument::fromJson(json).object());
     }
 
@@ -108,7 +108,7 @@ private slots:
         QFETCH(QRect, saved);
         QFETCH(QRect, expected);
         const QList<QRect> screens{QRect(0, 0, 1920, 1040), QRect(1920, 0, 1366, 728)};
-        QCOMPARE(placeOnScreens(saved, QMargins(0, 30, 0, 0), screens).value_or(QRect()), expected);
+        QCOMPARE(place_on_screens(saved, QMargins(0, 30, 0, 0), screens).value_or(QRect()), expected);
     }
 };
 

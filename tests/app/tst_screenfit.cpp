@@ -111,13 +111,13 @@ private slots:
         if (english)
             ui->actionEN->trigger();
         const QRect available(0, 0, screen.width(), screen.height() - 40); // less a taskbar
-        placeFirstStart(&w, available);
+        place_first_start(&w, available);
         for (int step = 0; step < fontSteps; ++step) {
             ui->action_font_size_increase->trigger();
-            fitColumnsInto(&w, available); // as the step does on the screen the window is on
+            fit_columns_into(&w, available); // as the step does on the screen the window is on
         }
         if (fontSteps > 0) // the window's place after its font grew, from a fresh start
-            placeFirstStart(&w, available);
+            place_first_start(&w, available);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // New texts reach the window through a posted layout request per level of widgets.
