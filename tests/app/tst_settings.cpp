@@ -17,35 +17,18 @@ const QStringList kTextKeys = {
     "report_operator", "report_detail_name", "report_material", "report_batch_number",
 };
 
-void writeSettings(const QByteArray &bytes)
-{
-    QFile file(SettingsSandbox::file());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
-
-QByteArray settingsBytes()
-{
-    QFile file(SettingsSandbox::file());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QJsonObject settingsObject()
-{
-    return QJsonDocument::fromJson(settingsBytes()).object();
-}
-
 QLineEdit *field(MainWindow &w, const QString &name)
 {
     return w.findChild<QLineEdit *>(name);
 }
 
+// Half of it transparent: what the file keeps is the image, not a picture of it.
 QImage sampleLogo()
 {
     QImage image(40, 20, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    for (int x = 0; x < 40; ++x)
-        image.setPixel(x, x / 2, qRgba(200, x * 6, 30, 255));
+    image.fill(qRgba(200, 90, 30, 255));
+    for (int y = 0; y < 10; ++y)
+        std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(y)), 40, qRgba(0, 0, 0, 0));
     return image;
 }
 
@@ -98,7 +81,7 @@ private slots:
         QFETCH(double, max);
         QFETCH(int, fontSize);
         if (content != "none")
-            writeSettings(content);
+            QVERIFY(SettingsSandbox::write(content));
         const int appFontSize = QApplication::font().pointSize();
         MainWindow w;
         WindowForm *ui = MainWindowAccess::ui(w);
@@ -121,7 +104,7 @@ private slots:
             MainWindowAccess::ui(w)->action_font_size_increase->trigger();
             MainWindowAccess::ui(w)->action_font_size_increase->trigger();
         }
-        QVERIFY(settingsBytes().contains("\"app_font_size\": 14,"));
+        QVERIFY(SettingsSandbox::bytes().contains("\"app_font_size\": 14,"));
         MainWindow w;
         WindowForm *ui = MainWindowAccess::ui(w);
         QCOMPARE(w.font().pointSize(), 14);
@@ -139,7 +122,7 @@ private slots:
             MainWindowAccess::ui(w)->action_quit->trigger();
             QVERIFY(!w.isVisible());
         }
-        QCOMPARE(settingsObject().value("app_language").toString(), QString("en"));
+        QCOMPARE(SettingsSandbox::object().value("app_language").toString(), QString("en"));
         MainWindow w;
         WindowForm *ui = MainWindowAccess::ui(w);
         QCOMPARE(ui->button_read_data->text(), QString("Read data"));
@@ -153,7 +136,7 @@ private slots:
             MainWindow w;
             MainWindowAccess::logo(w) = logo;
         }
-        const QString encoded = settingsObject().value("logo_image").toString();
+        const QString encoded = SettingsSandbox::object().value("logo_image").toString();
         QVERIFY(!encoded.isEmpty());
         QVERIFY(!encoded.contains('\n'));
         QVERIFY(QByteArray::fromBase64(encoded.toLatin1()).startsWith("\x89PNG\r\n"));
@@ -163,7 +146,7 @@ private slots:
             QCOMPARE(MainWindowAccess::ui(w)->logo_action->text(), QString("Удалить"));
             MainWindowAccess::logo(w) = QImage();
         }
-        QCOMPARE(settingsObject().value("logo_image").toString(), QString(""));
+        QCOMPARE(SettingsSandbox::object().value("logo_image").toString(), QString(""));
         MainWindow w;
         QVERIFY(MainWindowAccess::logo(w).isNull());
     }
@@ -180,7 +163,7 @@ private slots:
         QVERIFY(MainWindowAccess::ui(w)->report_number->text().isEmpty());
         QCOMPARE(MainWindowAccess::ui(w)->report_date_edit->date(), QDate::currentDate());
         QCOMPARE(MainWindowAccess::ui(w)->report_operator->text(), QString("Operator 1"));
-        QCOMPARE(settingsObject().size(), 20);
+        QCOMPARE(SettingsSandbox::object().size(), 20);
     }
 };
 

@@ -17,15 +17,6 @@ namespace {
 const float NaN = std::numeric_limits<float>::quiet_NaN();
 const float inf = std::numeric_limits<float>::infinity();
 
-QByteArray written(const QVector<Block> &blocks)
-{
-    Reading reading;
-    reading.readAt = QDateTime::currentDateTime();
-    reading.port = QStringLiteral("COM3");
-    reading.blocks = blocks;
-    return reading_to_json(reading);
-}
-
 QByteArray file(const char *rest)
 {
     return QByteArray(R"({"format": "ormeda-reading", "version": 1, "read_at": "2026-12-08T10:15:00+03:00", )") + rest;

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtGlobal>
@@ -40,6 +42,19 @@ public:
 
     static QString folder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
     static QString file() { return folder() + QStringLiteral("/config.json"); }
+
+    // The settings file written as a hand or another version left it, and read back.
+    static bool write(const QByteArray &content)
+    {
+        QFile out(file());
+        return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(content) == content.size();
+    }
+    static QByteArray bytes()
+    {
+        QFile in(file());
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    static QJsonObject object() { return QJsonDocument::fromJson(bytes()).object(); }
 
     // Removes the settings file (or whatever stands in its place) before a case.
     static void clear()

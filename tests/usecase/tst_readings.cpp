@@ -20,15 +20,6 @@ namespace {
 const float NaN = std::numeric_limits<float>::quiet_NaN();
 const float inf = std::numeric_limits<float>::infinity();
 
-QByteArray written(const QVector<Block> &blocks)
-{
-    Reading reading;
-    reading.readAt = QDateTime::currentDateTime();
-    reading.port = QStringLiteral("COM3");
-    reading.blocks = blocks;
-    return reading_to_json(reading);
-}
-
 } // namespace
 
 class TestReadings : public QObject

@@ -18,24 +18,6 @@
 
 namespace {
 
-void writeSettings(const QByteArray &bytes)
-{
-    QFile file(SettingsSandbox::file());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
-
-QByteArray settingsBytes()
-{
-    QFile file(SettingsSandbox::file());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QJsonObject settingsObject()
-{
-    return QJsonDocument::fromJson(settingsBytes()).object();
-}
-
 QImage sampleLogo()
 {
     QImage image(40, 20, QImage::Format_ARGB32);
@@ -105,8 +87,8 @@ private slots:
         QCOMPARE(loaded, default_settings());
         QCOMPARE(model.limits().min, 0.0);
         QCOMPARE(model.limits().max, 10.0);
-        const QByteArray text = settingsBytes();
-        QCOMPARE(QStringList(settingsObject().keys()).size(), 20);
+        const QByteArray text = SettingsSandbox::bytes();
+        QCOMPARE(QStringList(SettingsSandbox::object().keys()).size(), 20);
         // Indented, alphabetical, whole numbers without a decimal point.
         QVERIFY(text.startsWith("{\n    \"app_font_size\": 12,\n    \"app_language\": \"ru\",\n    \"comments\": \"\",\n"));
         QVERIFY(text.contains("\n    \"limits_max_val\": 10,\n    \"limits_min_val\": 0,\n"));
@@ -116,18 +98,19 @@ private slots:
     // The model holds them as the boxes would show them, and they are saved so.
     void limitsAreRoundedAndClamped()
     {
-        writeSettings(R"({"limits_min_val": 2.36, "limits_max_val": 1e7, "unit_limits": {"HV": [-2e7, 45.55]}})");
+        QVERIFY(SettingsSandbox::write(
+            R"({"limits_min_val": 2.36, "limits_max_val": 1e7, "unit_limits": {"HV": [-2e7, 45.55]}})"));
         MeasurementModel model;
         run(model);
         QCOMPARE(model.limits().min, 2.4);
         QCOMPARE(model.limits().max, 999999.0);
         QCOMPARE(model.limitsOfUnit(QStringLiteral("HV")).min, -999999.0);
         end(model);
-        const QJsonObject saved = settingsObject();
+        const QJsonObject saved = SettingsSandbox::object();
         QCOMPARE(saved.value("limits_min_val").toDouble(), 2.4);
         QCOMPARE(saved.value("limits_max_val").toDouble(), 999999.0);
         QCOMPARE(saved.value("unit_limits").toObject().value("HV").toArray().at(0).toDouble(), -999999.0);
-        QVERIFY(settingsBytes().contains("\"limits_max_val\": 999999,"));
+        QVERIFY(SettingsSandbox::bytes().contains("\"limits_max_val\": 999999,"));
     }
 
     // Each unit's pair comes back; the plain keys keep the pair of blocks without a unit.
@@ -142,7 +125,7 @@ private slots:
             model.setLimitValues(44, 46);
             end(model);
         }
-        const QJsonObject saved = settingsObject();
+        const QJsonObject saved = SettingsSandbox::object();
         QCOMPARE(saved.value("unit_limits").toObject().value("HRC").toArray(), (QJsonArray{44, 46}));
         QCOMPARE(saved.value("limits_max_val").toDouble(), 10.0);
         MeasurementModel model;
@@ -178,7 +161,7 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, companyName);
-        writeSettings(content);
+        QVERIFY(SettingsSandbox::write(content));
         MeasurementModel model;
         const SettingsRecord loaded = run(model);
         QCOMPARE(loaded.companyName, companyName);
@@ -194,17 +177,18 @@ private slots:
                                  "logo_image", "app_font_size", "limits_min_val", "limits_max_val", "unit_limits",
                                  "comments", "app_language"};
         expectedKeys.sort();
-        QCOMPARE(settingsObject().keys(), expectedKeys);
-        QCOMPARE(settingsObject().value("company_name").toString(), companyName);
+        QCOMPARE(SettingsSandbox::object().keys(), expectedKeys);
+        QCOMPARE(SettingsSandbox::object().value("company_name").toString(), companyName);
     }
 
     void unknownKeysSurvive()
     {
-        writeSettings(R"({"company_city": "City A", "window_state": {"dock": [1, 2, "x"]}, "zz": null})");
+        QVERIFY(SettingsSandbox::write(
+            R"({"company_city": "City A", "window_state": {"dock": [1, 2, "x"]}, "zz": null})"));
         MeasurementModel model;
         run(model);
         end(model);
-        const QJsonObject saved = settingsObject();
+        const QJsonObject saved = SettingsSandbox::object();
         QCOMPARE(saved.size(), 22);
         QCOMPARE(saved.value("window_state").toObject(), QJsonObject({{"dock", QJsonArray({1, 2, "x"})}}));
         QVERIFY(saved.contains("zz"));
@@ -228,8 +212,8 @@ private slots:
 
     void failedWriteKeepsPreviousFile()
     {
-        writeSettings(R"({"company_name": "Kept", "comments": "old notes"})");
-        const QByteArray before = settingsBytes();
+        QVERIFY(SettingsSandbox::write(R"({"company_name": "Kept", "comments": "old notes"})"));
+        const QByteArray before = SettingsSandbox::bytes();
         MeasurementModel model;
         SettingsKeeper keeper(model);
         SettingsRecord record = keeper.loadConfig();
@@ -241,13 +225,13 @@ private slots:
             QVERIFY(limit.active);
             QVERIFY(!keeper.saveConfig(record));
         }
-        QCOMPARE(settingsBytes(), before);
+        QCOMPARE(SettingsSandbox::bytes(), before);
         QCOMPARE(QDir(SettingsSandbox::folder()).entryList(QDir::Files), QStringList{"config.json"});
 
         // With room again the same run's values do get written.
         record.companyName = QStringLiteral("Written");
         QVERIFY(keeper.saveConfig(record));
-        QCOMPARE(settingsObject().value("company_name").toString(), QString("Written"));
+        QCOMPARE(SettingsSandbox::object().value("company_name").toString(), QString("Written"));
     }
 
     void folderInPlaceOfFile()
